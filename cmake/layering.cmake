@@ -1,0 +1,16 @@
+# The portable code must stay free of the Windows API: every Win32 call lives
+# in a file ending in _win32 or under toolkit/win32/. Checked at configure time.
+function(check_portable_tree)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    foreach(file IN LISTS files)
+      if(file MATCHES "_win32\\.(h|cpp)$" OR file MATCHES "/toolkit/win32/")
+        continue()
+      endif()
+      file(STRINGS ${file} hits REGEX "#include[ \t]*[<\"](windows|winuser|winreg)\\.h[>\"]")
+      if(hits)
+        message(FATAL_ERROR "${file} includes a Windows header but belongs to the portable code")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

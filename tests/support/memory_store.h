@@ -1,0 +1,40 @@
+#pragma once
+// An in-memory store for host tests: the registry's behaviour without the
+// registry, with counts of the calls made.
+
+#include <map>
+#include <string>
+#include <utility>
+
+#include "core/store.h"
+
+namespace testing_support {
+
+class MemoryStore final : public core::IniStore {
+ public:
+  using Key = std::pair<std::u16string, std::u16string>;  // section, value name
+
+  std::u16string ReadIniReg(std::u16string_view section, std::u16string_view name) override {
+    ++reads;
+    const auto found = values.find(Key(section, name));
+    return found == values.end() ? std::u16string() : found->second;
+  }
+  void WriteIniReg(std::u16string_view section, std::u16string_view name, std::u16string_view value) override {
+    ++writes;
+    values[Key(section, name)] = std::u16string(value);
+  }
+
+  bool Has(std::u16string_view section, std::u16string_view name) const {
+    return values.count(Key(section, name)) != 0;
+  }
+  std::u16string Get(std::u16string_view section, std::u16string_view name) const {
+    const auto found = values.find(Key(section, name));
+    return found == values.end() ? std::u16string() : found->second;
+  }
+
+  std::map<Key, std::u16string> values;
+  int reads = 0;
+  int writes = 0;
+};
+
+}  // namespace testing_support

@@ -1,0 +1,98 @@
+#pragma once
+// TForm1, the panel's one form: every control with its design values, and the
+// handlers that turn clicks into order commands.
+
+#include <cstdint>
+#include <string>
+
+#include "core/store.h"
+#include "exchange/commands.h"
+#include "toolkit/check_box.h"
+#include "toolkit/edit.h"
+#include "toolkit/form.h"
+#include "toolkit/glass_button.h"
+#include "toolkit/panel.h"
+#include "toolkit/radio_button.h"
+
+class TForm1 : public toolkit::Form {
+ public:
+  explicit TForm1(core::IniStore& store);
+
+  // Shared state of the program, alive as long as the form.
+  std::u16string TerminalKey;  // the exchange key; empty until a terminal was in front
+  std::u16string TpPolicy;     // the take-profit policy tag of every open command
+
+  // Helpers of the form.
+  std::u16string parser(char16_t Char, std::u16string_view S, std::int32_t Count) const;
+  std::u16string FloatValue(std::u16string_view data) const;
+  std::u16string ReadIniReg(std::u16string_view ASection, std::u16string_view AString);
+  void WriteIniReg(std::u16string_view ASection, std::u16string_view AString, std::u16string_view AValue);
+
+  void FormCreate();
+
+  // Order commands.
+  void bbuy(std::u16string_view cap);
+  void ssel(std::u16string_view cap);
+  void AdvGlassButton6Click();
+  void AdvGlassButton7Click();
+  void AdvGlassButton8Click();
+  void AdvGlassButton9Click();
+  void AdvGlassButton1Click();
+  void AdvGlassButton2Click();
+  void AdvGlassButton3Click();
+  void AdvGlassButton4Click();
+  void AdvGlassButton10Click();
+  void AdvGlassButton5Click();
+
+  // The take-profit policy.
+  void Tps();
+  void RadioButton5Click();
+  void RadioButton6Click();
+  void RadioButton7Click();
+  void RadioButton8Click();
+  void CheckBox10Click();
+  void Edit12Change();
+  void Edit13Change();
+
+ private:
+  core::IniStore& store_;
+  toolkit::RadioGroup policyGroup_;
+
+  exchange::OrderSettings CurrentOrderSettings() const;
+  void OpenOrder(exchange::Side side, std::u16string_view lot);
+  void CloseRow(toolkit::GlassButton& button, exchange::Side side);
+  void BindEvents();
+
+ public:
+  // The controls, parents before children.
+  toolkit::Panel Panel1;
+  toolkit::GlassButton AdvGlassButton6, AdvGlassButton7, AdvGlassButton8, AdvGlassButton9, AdvGlassButton10;
+  toolkit::GlassButton AdvGlassButton1, AdvGlassButton2, AdvGlassButton3, AdvGlassButton4, AdvGlassButton5;
+  toolkit::Panel Panel2, Panel3;
+  toolkit::Label Label2, Label3;
+  toolkit::Edit Edit10, Edit11;
+  toolkit::CheckBox CheckBox9;
+
+  toolkit::GroupBox GroupBox1;
+  toolkit::Edit Edit1, Edit2, Edit3, Edit4;
+
+  toolkit::GroupBox GroupBox2;
+  toolkit::CheckBox CheckBox1, CheckBox2, CheckBox8, CheckBox3;
+  toolkit::Edit Edit9;
+  toolkit::Label Label1;
+  toolkit::CheckBox CheckBox13;
+
+  toolkit::GroupBox GroupBox3;
+  toolkit::CheckBox CheckBox4, CheckBox5, CheckBox6, CheckBox7;
+
+  toolkit::GroupBox GroupBox4;
+  toolkit::RadioButton RadioButton5, RadioButton6, RadioButton7;
+  toolkit::StaticText StaticText1;
+  toolkit::Edit Edit12;
+  toolkit::CheckBox CheckBox10;
+  toolkit::RadioButton RadioButton8;
+  toolkit::StaticText StaticText3;
+  toolkit::Edit Edit13;
+
+  toolkit::Label Label4, Label5;
+};
