@@ -9,7 +9,10 @@ namespace toolkit {
 class CheckBox : public CaptionedControl {
  public:
   CheckBox(Control* parent, Bounds bounds, std::u16string caption, bool checked)
-      : CaptionedControl(parent, bounds, std::move(caption)), checked_(checked) {}
+      : CaptionedControl(parent, bounds, std::move(caption)), checked_(checked) {
+    TabStop = true;
+  }
+  ControlKind Kind() const override { return ControlKind::CheckBox; }
 
   bool Checked() const { return checked_; }
   void SetChecked(bool checked) {

@@ -1,17 +1,14 @@
 #pragma once
-// The glass-look push button: a caption, its colours and a click.
-
-#include <cstdint>
+// The glass-look push button: a caption in its own font, its colours and a
+// click.
 
 #include "toolkit/control.h"
 
 namespace toolkit {
 
-using Color = std::uint32_t;  // 0x00BBGGRR
-
 struct GlassColors {
   Color face = 0;
-  Color glow = 0;
+  Color glow = 0;  // the face while the pointer is over the button
   Color fore = 0xFFFFFF;
   Color innerBorder = 0x000000;
   Color outerBorder = 0xFFFFFF;
@@ -20,10 +17,14 @@ struct GlassColors {
 
 class GlassButton : public CaptionedControl {
  public:
-  GlassButton(Control* parent, Bounds bounds, std::u16string caption, GlassColors colors)
-      : CaptionedControl(parent, bounds, std::move(caption)), colors_(colors) {}
+  GlassButton(Control* parent, Bounds bounds, std::u16string caption, GlassColors colors, Font font)
+      : CaptionedControl(parent, bounds, std::move(caption)), colors_(colors), font_(std::move(font)) {
+    TabStop = true;
+  }
+  ControlKind Kind() const override { return ControlKind::GlassButton; }
 
   const GlassColors& Colors() const { return colors_; }
+  const Font& CaptionFont() const { return font_; }
   int CornerRadius() const { return 4; }
 
   // A click by the user (or a test standing in for one).
@@ -34,6 +35,7 @@ class GlassButton : public CaptionedControl {
 
  private:
   GlassColors colors_;
+  Font font_;
 };
 
 }  // namespace toolkit

@@ -25,6 +25,7 @@ class RadioButton : public CaptionedControl {
       : CaptionedControl(parent, bounds, std::move(caption)), group_(group), checked_(checked) {
     group_.Add(*this);
   }
+  ControlKind Kind() const override { return ControlKind::RadioButton; }
 
   bool Checked() const { return checked_; }
   void SetChecked(bool checked) {

@@ -2,9 +2,10 @@
 
 #include "core/fields.h"
 
-using exchange::Side;
-using toolkit::Bounds;
+using toolkit::Bevel;
+using toolkit::Font;
 using toolkit::GlassColors;
+using toolkit::TextRendering;
 
 namespace {
 
@@ -21,24 +22,33 @@ constexpr toolkit::Color kSellClose = 362234;    // (250, 134, 5)
 constexpr toolkit::Color kNearWhite = 16776176;  // (240, 251, 255)
 constexpr toolkit::Color kLevelBar = 15625246;   // (30, 108, 238)
 
+constexpr int kCompactWidth = 175;
+constexpr int kCompactHeight = 58;
+constexpr int kFullWidth = 279;
+constexpr int kFullHeight = 303;
+
+const Font kFormFont{u"MS Sans Serif", -11, TextRendering::Default};
+const Font kButtonFont{u"Tahoma", -11, TextRendering::ClearType};
+const Font kPlainButtonFont{u"Tahoma", -11, TextRendering::AntiAliased};
+
 GlassColors Glass(toolkit::Color face, toolkit::Color glow) { return {.face = face, .glow = glow}; }
 
 }  // namespace
 
-TForm1::TForm1(core::IniStore& store)
-    : Form({0, 0, 803, 303}, u"1.38553"),
-      store_(store),
-      Panel1(this, {0, 0, 803, 303}),
-      AdvGlassButton6(&Panel1, {8, 0, 27, 27}, u"1", Glass(kBuyFace, kNearWhite)),
-      AdvGlassButton7(&Panel1, {40, 0, 27, 27}, u"2", Glass(kBuyFace, kPurple)),
-      AdvGlassButton8(&Panel1, {72, 0, 27, 27}, u"3", Glass(kBuyFace, kPurple)),
-      AdvGlassButton9(&Panel1, {104, 0, 27, 27}, u"4", Glass(kBuyFace, kPurple)),
-      AdvGlassButton10(&Panel1, {136, 0, 33, 27}, u"0", Glass(kBuyClose, kFuchsia)),
-      AdvGlassButton1(&Panel1, {8, 31, 27, 27}, u"1", Glass(kSellFace, kTeal)),
-      AdvGlassButton2(&Panel1, {40, 31, 27, 27}, u"2", Glass(kSellFace, kTeal)),
-      AdvGlassButton3(&Panel1, {72, 31, 27, 27}, u"3", Glass(kSellFace, kTeal)),
-      AdvGlassButton4(&Panel1, {104, 31, 27, 27}, u"4", Glass(kSellFace, kTeal)),
-      AdvGlassButton5(&Panel1, {136, 31, 33, 27}, u"0", Glass(kSellClose, kTeal)),
+TForm1::TForm1(ui::Platform& platform)
+    : Form(803, 303, u"1.38553", kFormFont),
+      platform_(platform),
+      Panel1(this, {0, 0, 803, 303}, toolkit::kButtonFace, Bevel::Raised, Bevel::Lowered),
+      AdvGlassButton6(&Panel1, {8, 0, 27, 27}, u"1", Glass(kBuyFace, kNearWhite), kPlainButtonFont),
+      AdvGlassButton7(&Panel1, {40, 0, 27, 27}, u"2", Glass(kBuyFace, kPurple), kButtonFont),
+      AdvGlassButton8(&Panel1, {72, 0, 27, 27}, u"3", Glass(kBuyFace, kPurple), kButtonFont),
+      AdvGlassButton9(&Panel1, {104, 0, 27, 27}, u"4", Glass(kBuyFace, kPurple), kButtonFont),
+      AdvGlassButton10(&Panel1, {136, 0, 33, 27}, u"0", Glass(kBuyClose, kFuchsia), kButtonFont),
+      AdvGlassButton1(&Panel1, {8, 31, 27, 27}, u"1", Glass(kSellFace, kTeal), kButtonFont),
+      AdvGlassButton2(&Panel1, {40, 31, 27, 27}, u"2", Glass(kSellFace, kTeal), kButtonFont),
+      AdvGlassButton3(&Panel1, {72, 31, 27, 27}, u"3", Glass(kSellFace, kTeal), kButtonFont),
+      AdvGlassButton4(&Panel1, {104, 31, 27, 27}, u"4", Glass(kSellFace, kTeal), kButtonFont),
+      AdvGlassButton5(&Panel1, {136, 31, 33, 27}, u"0", Glass(kSellClose, kTeal), kButtonFont),
       Panel2(&Panel1, {8, 26, 81, 5}, kLevelBar),
       Panel3(&Panel1, {96, 26, 33, 5}, kMaroon),
       Label2(&Panel1, {184, 8, 13, 13}, u"SL"),
@@ -75,8 +85,69 @@ TForm1::TForm1(core::IniStore& store)
       StaticText3(&GroupBox4, {40, 104, 79, 17}, u"просадка 3*TP"),
       Edit13(&GroupBox4, {24, 104, 17, 21}, u"3"),
       Label4(&Panel1, {8, 287, 27, 13}, u"0"),
-      Label5(&Panel1, {176, 287, 97, 13}, u"") {
+      Label5(&Panel1, {176, 287, 97, 13}, u"www.forexfactory.com") {
+  SetDesignDetails();
   BindEvents();
+}
+
+void TForm1::SetDesignDetails() {
+  N1 = &PopupMenu1.Add(std::make_unique<toolkit::MenuItem>(u"настройки"));
+  N4 = &PopupMenu1.Add(std::make_unique<toolkit::MenuItem>(u"открыть календарь"));
+  N2 = &PopupMenu1.Add(std::make_unique<toolkit::MenuItem>(u"закрепить"));
+  N3 = &PopupMenu1.Add(std::make_unique<toolkit::MenuItem>(u"--------"));
+  N11 = &PopupMenu1.Add(std::make_unique<toolkit::MenuItem>(u"Выкл. общий профиль"));
+  // Placeholders of the design; the first popup replaces them.
+  PopupMenu2.Add(std::make_unique<toolkit::MenuItem>(u"111", 1));
+  PopupMenu2.Add(std::make_unique<toolkit::MenuItem>(u"222", 0));
+
+  ContextMenu = &PopupMenu1;
+  AdvGlassButton10.ContextMenu = &PopupMenu2;
+  AdvGlassButton5.ContextMenu = &PopupMenu2;
+
+  Edit1.TileBevel = Edit2.TileBevel = Edit3.TileBevel = Edit4.TileBevel = true;
+
+  // Hints: off from the panel down, on where a control says so.
+  Panel1.ShowHint = false;
+  const auto hint = [](toolkit::Control& control, std::u16string text, bool shown = true) {
+    control.Hint = std::move(text);
+    if (shown) control.ShowHint = true;
+  };
+  hint(CheckBox1, u"Закрываем ордер только,\rесли цена не ухудшилась");
+  hint(CheckBox2,
+       u"Если стоит галочка то сначала открывается противоположные ордера и только затем они перекрываются. Если "
+       u"же галки нет, то открывается простой лок. ");
+  hint(CheckBox3, u"включаем звук\rдля действий МТ");
+  hint(CheckBox8, u"Закрываются ордера стандартно, без открытия локов");
+  hint(Edit9, u"Время в течении которого живет приказ ордера, в секундах");
+  hint(CheckBox4, u"Bid в заголовке");
+  hint(CheckBox5, u"Spred в заголовке");
+  hint(CheckBox6, u"Ask в заголовке");
+  hint(CheckBox7, u"Профит в заголовке");
+  hint(Edit10, u"Стоплосс выставляется от текущей цены, в пунктах");
+  hint(Edit11, u"Тейкпрофит выставляется от текущей цены, в пунктах");
+  hint(RadioButton5, u"У каждого ордера свой профит");
+  hint(RadioButton6, u"Усреднение с  профитом", false);
+  hint(RadioButton7,
+       u"Усреднение с  настройками.\rРаботает только для ордеров, у которых просадка больше, чем (по умолчанию) "
+       u"3*TP. Если стоит галочка в безубыток, то для лесенки  общий профит равен нулю");
+  hint(RadioButton8, u"При просадке (по умолчанию) 3*TP выставляется безубыток для каждого отдельного ордера.");
+
+  // Keyboard order within each parent.
+  const std::pair<toolkit::Control*, int> tabOrder[] = {
+      {&Panel1, 0},        {&AdvGlassButton6, 2}, {&AdvGlassButton7, 4}, {&AdvGlassButton8, 3},
+      {&AdvGlassButton9, 5}, {&AdvGlassButton10, 6}, {&AdvGlassButton1, 7}, {&AdvGlassButton2, 9},
+      {&AdvGlassButton3, 8}, {&AdvGlassButton4, 10}, {&AdvGlassButton5, 11}, {&Panel2, 17},
+      {&Panel3, 18},       {&Edit10, 13},         {&Edit11, 14},         {&CheckBox9, 15},
+      {&GroupBox1, 0},     {&Edit1, 0},           {&Edit2, 1},           {&Edit3, 2},
+      {&Edit4, 3},         {&GroupBox2, 1},       {&CheckBox1, 0},       {&CheckBox2, 1},
+      {&CheckBox8, 4},     {&CheckBox3, 2},       {&Edit9, 3},           {&CheckBox13, 5},
+      {&GroupBox3, 12},    {&CheckBox4, 0},       {&CheckBox5, 1},       {&CheckBox6, 2},
+      {&CheckBox7, 3},     {&GroupBox4, 16},      {&RadioButton5, 0},    {&RadioButton6, 1},
+      {&RadioButton7, 2},  {&StaticText1, 3},     {&Edit12, 7},          {&CheckBox10, 4},
+      {&RadioButton8, 5},  {&StaticText3, 6},     {&Edit13, 8},
+  };
+  for (const auto& [control, order] : tabOrder) control->TabOrder = order;
+  RadioButton5.TabStop = true;
 }
 
 void TForm1::BindEvents() {
@@ -97,6 +168,11 @@ void TForm1::BindEvents() {
   CheckBox10.OnClick = [this] { CheckBox10Click(); };
   Edit12.OnChange = [this] { Edit12Change(); };
   Edit13.OnChange = [this] { Edit13Change(); };
+  Timer1.OnTimer = [this] { Timer1Timer(); };
+  Timer2.OnTimer = [this] { Timer2Timer(); };
+  N1->OnClick = [this](toolkit::MenuItem&) { N1Click(); };
+  N4->OnClick = [this](toolkit::MenuItem&) { N4Click(); };
+  N2->OnClick = [this](toolkit::MenuItem&) { N2Click(); };
 }
 
 std::u16string TForm1::parser(char16_t Char, std::u16string_view S, std::int32_t Count) const {
@@ -106,16 +182,19 @@ std::u16string TForm1::parser(char16_t Char, std::u16string_view S, std::int32_t
 std::u16string TForm1::FloatValue(std::u16string_view data) const { return core::FloatValue(data); }
 
 std::u16string TForm1::ReadIniReg(std::u16string_view ASection, std::u16string_view AString) {
-  return store_.ReadIniReg(ASection, AString);
+  return platform_.store.ReadIniReg(ASection, AString);
 }
 
 void TForm1::WriteIniReg(std::u16string_view ASection, std::u16string_view AString, std::u16string_view AValue) {
-  store_.WriteIniReg(ASection, AString, AValue);
+  platform_.store.WriteIniReg(ASection, AString, AValue);
 }
 
 void TForm1::FormCreate() {
-  SetClientHeight(58);
-  SetClientWidth(175);
+  platform_.windows.SetZOrder(Handle(), tracking::ZOrder::Topmost);
+  DockOffsetX = 0;
+  DockOffsetY = 0;
+  ApplyLayout(kCompactHeight, kCompactWidth);
+  LoadSettings();
   // Each lot edit labels the same place in both rows.
   AdvGlassButton4.SetCaption(Edit4.Text());
   AdvGlassButton9.SetCaption(Edit4.Text());
@@ -125,73 +204,28 @@ void TForm1::FormCreate() {
   AdvGlassButton7.SetCaption(Edit2.Text());
   AdvGlassButton1.SetCaption(Edit1.Text());
   AdvGlassButton6.SetCaption(Edit1.Text());
+  Label4.SetCaption(platform_.shell.FileVersion(platform_.shell.ProgramPath()));
   Tps();
 }
 
-exchange::OrderSettings TForm1::CurrentOrderSettings() const {
-  return {.sound = CheckBox3.Checked(),
-          .bestPrice = CheckBox1.Checked(),
-          .stopLoss = Edit10.Text(),
-          .takeProfit = Edit11.Text(),
-          .lifetime = Edit9.Text()};
+void TForm1::ApplyLayout(int clientHeight, int clientWidth) {
+  SetClientHeight(clientHeight);
+  SetClientWidth(clientWidth);
+  Panel1.SetBounds({0, 0, clientWidth, clientHeight});
 }
 
-void TForm1::OpenOrder(Side side, std::u16string_view lot) {
-  // "0" is the guard of the design; an empty lot would be an order without a
-  // size, so it is held back as well.
-  if (lot == u"0" || lot.empty()) return;
-  WriteIniReg(TerminalKey, u"prikaz",
-              exchange::OpenCommand(side, lot, CurrentOrderSettings(), CheckBox9.Checked(), TpPolicy));
+void TForm1::N1Click() {
+  if (ClientHeight() == kCompactHeight)
+    ApplyLayout(kFullHeight, kFullWidth);
+  else
+    ApplyLayout(kCompactHeight, kCompactWidth);
 }
 
-void TForm1::bbuy(std::u16string_view cap) { OpenOrder(Side::Buy, cap); }
-void TForm1::ssel(std::u16string_view cap) { OpenOrder(Side::Sell, cap); }
-
-void TForm1::AdvGlassButton6Click() { bbuy(AdvGlassButton6.Caption()); }
-void TForm1::AdvGlassButton7Click() { bbuy(AdvGlassButton7.Caption()); }
-void TForm1::AdvGlassButton8Click() { bbuy(AdvGlassButton8.Caption()); }
-void TForm1::AdvGlassButton9Click() { bbuy(AdvGlassButton9.Caption()); }
-void TForm1::AdvGlassButton1Click() { ssel(AdvGlassButton1.Caption()); }
-void TForm1::AdvGlassButton2Click() { ssel(AdvGlassButton2.Caption()); }
-void TForm1::AdvGlassButton3Click() { ssel(AdvGlassButton3.Caption()); }
-void TForm1::AdvGlassButton4Click() { ssel(AdvGlassButton4.Caption()); }
-
-void TForm1::CloseRow(toolkit::GlassButton& button, Side side) {
-  if (button.Caption() != u"0") {
-    const auto mode = exchange::CloseModeOf(CheckBox2.Checked(), CheckBox8.Checked());
-    WriteIniReg(TerminalKey, u"prikaz", exchange::CloseCommand(side, button.Caption(), CurrentOrderSettings(), mode));
-  }
-  // Both buttons read "0" until the expert publishes new amounts.
-  button.SetCaption(u"0");
-  WriteIniReg(TerminalKey, u"lock", u"0");
+void TForm1::N4Click() {
+  platform_.shell.ShiftKey(true);
+  platform_.shell.OpenAddress(kCalendarAddress);
+  platform_.shell.ShiftKey(false);
 }
 
-void TForm1::AdvGlassButton10Click() { CloseRow(AdvGlassButton10, Side::Buy); }
-void TForm1::AdvGlassButton5Click() { CloseRow(AdvGlassButton5, Side::Sell); }
-
-void TForm1::Tps() {
-  using exchange::TpPolicyKind;
-  const auto tag = [this](TpPolicyKind kind) {
-    return exchange::PolicyTag(kind, Edit12.Text(), CheckBox10.Checked(), Edit13.Text());
-  };
-  if (RadioButton5.Checked()) TpPolicy = tag(TpPolicyKind::EachOwn);
-  if (RadioButton6.Checked()) TpPolicy = tag(TpPolicyKind::Common);
-  if (RadioButton7.Checked()) TpPolicy = tag(TpPolicyKind::CommonWithSettings);
-  if (RadioButton8.Checked()) TpPolicy = tag(TpPolicyKind::BreakEvenEach);
-}
-
-void TForm1::RadioButton5Click() { Tps(); }
-void TForm1::RadioButton6Click() { Tps(); }
-void TForm1::RadioButton7Click() { Tps(); }
-void TForm1::RadioButton8Click() { Tps(); }
-void TForm1::CheckBox10Click() { Tps(); }
-
-void TForm1::Edit12Change() {
-  StaticText1.SetCaption(exchange::DrawdownCaption(Edit12.Text()));
-  Tps();
-}
-
-void TForm1::Edit13Change() {
-  StaticText3.SetCaption(exchange::DrawdownCaption(Edit13.Text()));
-  Tps();
-}
+void TForm1::LoadSettings() {}
+void TForm1::readnastr() {}

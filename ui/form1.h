@@ -1,26 +1,36 @@
 #pragma once
-// TForm1, the panel's one form: every control with its design values, and the
-// handlers that turn clicks into order commands.
+// TForm1, the panel's one form: every control, timer and menu with its design
+// values, and every handler.
 
 #include <cstdint>
 #include <string>
 
-#include "core/store.h"
 #include "exchange/commands.h"
 #include "toolkit/check_box.h"
 #include "toolkit/edit.h"
 #include "toolkit/form.h"
 #include "toolkit/glass_button.h"
+#include "toolkit/menu.h"
 #include "toolkit/panel.h"
 #include "toolkit/radio_button.h"
+#include "toolkit/timer.h"
+#include "ui/platform.h"
+
+// The economic calendar that the context menu opens.
+inline constexpr std::u16string_view kCalendarAddress = u"https://www.forexfactory.com/calendar.php";
 
 class TForm1 : public toolkit::Form {
  public:
-  explicit TForm1(core::IniStore& store);
+  explicit TForm1(ui::Platform& platform);
 
   // Shared state of the program, alive as long as the form.
   std::u16string TerminalKey;  // the exchange key; empty until a terminal was in front
   std::u16string TpPolicy;     // the take-profit policy tag of every open command
+  tracking::WindowHandle ChartWindow = 0;
+  int DockOffsetX = 0;
+  int DockOffsetY = 0;
+  std::u16string OrdersText;
+  std::int32_t OrdersCount = 0;
 
   // Helpers of the form.
   std::u16string parser(char16_t Char, std::u16string_view S, std::int32_t Count) const;
@@ -28,7 +38,10 @@ class TForm1 : public toolkit::Form {
   std::u16string ReadIniReg(std::u16string_view ASection, std::u16string_view AString);
   void WriteIniReg(std::u16string_view ASection, std::u16string_view AString, std::u16string_view AValue);
 
+  // Start-up, layouts and the context menu.
   void FormCreate();
+  void N1Click();
+  void N4Click();
 
   // Order commands.
   void bbuy(std::u16string_view cap);
@@ -54,16 +67,43 @@ class TForm1 : public toolkit::Form {
   void Edit12Change();
   void Edit13Change();
 
+  // The market status, every 50 ms.
+  void Timer2Timer();
+
+  // Following the terminal in front, every 100 ms, and the pin command.
+  void Timer1Timer();
+  void N2Click();
+
+  // The settings-load step of the start-up; loads nothing yet.
+  void LoadSettings();
+  // Loads the profile of the current terminal; nothing stored yet.
+  void readnastr();
+
  private:
-  core::IniStore& store_;
+  ui::Platform& platform_;
   toolkit::RadioGroup policyGroup_;
 
   exchange::OrderSettings CurrentOrderSettings() const;
   void OpenOrder(exchange::Side side, std::u16string_view lot);
   void CloseRow(toolkit::GlassButton& button, exchange::Side side);
+  void ApplyLayout(int clientHeight, int clientWidth);
+  void SetDesignDetails();
   void BindEvents();
 
  public:
+  // Timers, image list and menus.
+  toolkit::Timer Timer1{100, true};
+  toolkit::Timer Timer2{50, true};
+  toolkit::Timer Timer4{1000, true};
+  toolkit::ImageList ImageList1{22, 19, 14935011, 2};
+  toolkit::PopupMenu PopupMenu1{true};
+  toolkit::PopupMenu PopupMenu2{false, &ImageList1};
+  toolkit::MenuItem* N1 = nullptr;
+  toolkit::MenuItem* N4 = nullptr;
+  toolkit::MenuItem* N2 = nullptr;
+  toolkit::MenuItem* N3 = nullptr;
+  toolkit::MenuItem* N11 = nullptr;
+
   // The controls, parents before children.
   toolkit::Panel Panel1;
   toolkit::GlassButton AdvGlassButton6, AdvGlassButton7, AdvGlassButton8, AdvGlassButton9, AdvGlassButton10;

@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/click_scenarios.h"
-#include "tests/support/memory_store.h"
+#include "tests/support/fake_platform.h"
 #include "ui/form1.h"
 
 namespace {
 
 using testing_support::ClickScenario;
-using testing_support::MemoryStore;
+using testing_support::FakePlatform;
 
 class FormClicks : public testing::TestWithParam<ClickScenario> {};
 
 TEST_P(FormClicks, WriteTheCommandUnderTheTerminalKey) {
-  MemoryStore store;
-  TForm1 form(store);
+  FakePlatform fake;
+  auto& store = fake.store;
+  TForm1 form(fake.platform);
   form.FormCreate();
   form.TerminalKey = u"12345";
   GetParam().act(form);
@@ -35,8 +36,9 @@ INSTANTIATE_TEST_SUITE_P(Design, FormClicks, testing::ValuesIn(testing_support::
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormCommands, BeforeAnyTerminalTheCommandGoesToTheRoot) {
-  MemoryStore store;
-  TForm1 form(store);
+  FakePlatform fake;
+  auto& store = fake.store;
+  TForm1 form(fake.platform);
   form.FormCreate();
   form.AdvGlassButton5.SetCaption(u"0.2");
   form.AdvGlassButton5.Click();
@@ -45,8 +47,9 @@ TEST(FormCommands, BeforeAnyTerminalTheCommandGoesToTheRoot) {
 }
 
 TEST(FormCommands, ACloseClickResetsOnlyItsOwnButton) {
-  MemoryStore store;
-  TForm1 form(store);
+  FakePlatform fake;
+  auto& store = fake.store;
+  TForm1 form(fake.platform);
   form.AdvGlassButton10.SetCaption(u"0.3");
   form.AdvGlassButton5.SetCaption(u"0.1");
   form.AdvGlassButton10.Click();
@@ -55,8 +58,9 @@ TEST(FormCommands, ACloseClickResetsOnlyItsOwnButton) {
 }
 
 TEST(FormCommands, LotButtonsFollowTheLotEditsAtStart) {
-  MemoryStore store;
-  TForm1 form(store);
+  FakePlatform fake;
+  auto& store = fake.store;
+  TForm1 form(fake.platform);
   form.Edit3.SetText(u"1.5");
   form.FormCreate();
   const toolkit::GlassButton* rows[2][4] = {
@@ -71,8 +75,9 @@ TEST(FormCommands, LotButtonsFollowTheLotEditsAtStart) {
 }
 
 TEST(PolicyHandlers, FollowTheGroupAsItChanges) {
-  MemoryStore store;
-  TForm1 form(store);
+  FakePlatform fake;
+  auto& store = fake.store;
+  TForm1 form(fake.platform);
   form.FormCreate();
 
   form.Edit12.SetText(u"4");  // policy "tpc" selected: only the caption follows

@@ -8,6 +8,8 @@
 #include "toolkit/glass_button.h"
 #include "toolkit/panel.h"
 #include "toolkit/radio_button.h"
+#include "toolkit/menu.h"
+#include "toolkit/timer.h"
 
 namespace {
 
@@ -82,7 +84,7 @@ TEST(RadioButtonModel, SelectingOneClearsTheGroupAndClicksOnlyTheNewOne) {
 }
 
 TEST(ControlModel, ViewsHearOnlyRealChanges) {
-  toolkit::GlassButton button(nullptr, Bounds{}, u"0", {});
+  toolkit::GlassButton button(nullptr, Bounds{}, u"0", {}, {});
   toolkit::Panel bar(nullptr, Bounds{}, 0x02000000u);
   int buttonNotices = 0;
   int barNotices = 0;
@@ -94,6 +96,59 @@ TEST(ControlModel, ViewsHearOnlyRealChanges) {
   }
   EXPECT_EQ(buttonNotices, 1);
   EXPECT_EQ(barNotices, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ControlModel, HintsAndContextMenusComeFromTheNearestSwitch) {
+  toolkit::PopupMenu formMenu(true);
+  toolkit::PopupMenu ownMenu(false);
+  toolkit::Panel root(nullptr, toolkit::Bounds{}, 0);
+  toolkit::Panel inner(&root, toolkit::Bounds{}, 0);
+  toolkit::CheckBox inherits(&inner, toolkit::Bounds{}, u"a", false);
+  toolkit::CheckBox own(&inner, toolkit::Bounds{}, u"b", false);
+  root.ContextMenu = &formMenu;
+  own.ContextMenu = &ownMenu;
+  inherits.Hint = u"hidden";
+  own.Hint = u"shown";
+  EXPECT_FALSE(inherits.HintShown());  // no switch anywhere: off
+  root.ShowHint = true;
+  inner.ShowHint = false;
+  own.ShowHint = true;
+  EXPECT_FALSE(inherits.HintShown());
+  EXPECT_TRUE(own.HintShown());
+  EXPECT_EQ(inherits.EffectiveContextMenu(), &formMenu);
+  EXPECT_EQ(own.EffectiveContextMenu(), &ownMenu);
+  EXPECT_EQ(root.Children(), (std::vector<toolkit::Control*>{&inner}));
+}
+
+TEST(PopupMenuModel, InsertsAtAnyPlaceAndOwnsItsItems) {
+  toolkit::PopupMenu menu(false);
+  menu.Add(std::make_unique<toolkit::MenuItem>(u"b"));
+  menu.Insert(0, std::make_unique<toolkit::MenuItem>(u"a"));
+  menu.Insert(99, std::make_unique<toolkit::MenuItem>(u"c"));
+  ASSERT_EQ(menu.Count(), 3u);
+  EXPECT_EQ(menu.Item(0).Caption, u"a");
+  EXPECT_EQ(menu.Item(2).Caption, u"c");
+  menu.Delete(0);
+  EXPECT_EQ(menu.Item(0).Caption, u"b");
+}
+
+TEST(TimerModel, TicksOnlyWhileEnabledAndTellsTheViewOfSwitches) {
+  toolkit::Timer timer(50, true);
+  int ticks = 0;
+  int switches = 0;
+  timer.OnTimer = [&] { ++ticks; };
+  timer.OnModelChanged = [&] { ++switches; };
+  timer.Tick();
+  timer.SetEnabled(false);
+  timer.Tick();
+  timer.SetEnabled(false);
+  timer.SetEnabled(true);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_EQ(switches, 2);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "core/registry_store_win32.h"
 #include "tests/support/click_scenarios.h"
+#include "tests/support/fake_platform.h"
 #include "tests/support/raw_registry_win32.h"
 #include "ui/form1.h"
 
@@ -15,7 +16,9 @@ class RegistryClicks : public testing::TestWithParam<ClickScenario> {};
 TEST_P(RegistryClicks, LeaveTheCommandInTheRealRegistry) {
   ThrowawayKey key(std::wstring(GetParam().name, GetParam().name + strlen(GetParam().name)));
   core::RegistryStore store;
-  TForm1 form(store);
+  testing_support::FakePlatform fake;
+  ui::Platform platform{store, fake.windows, fake.shell};
+  TForm1 form(platform);
   form.FormCreate();
   form.TerminalKey = key.path16();
   GetParam().act(form);
@@ -31,7 +34,9 @@ TEST(RegistryClicks, BeforeAnyTerminalTheCommandsGoDirectlyUnderTheRoot) {
   testing_support::DeleteRootValue(L"prikaz");
   testing_support::DeleteRootValue(L"lock");
   core::RegistryStore store;
-  TForm1 form(store);
+  testing_support::FakePlatform fake;
+  ui::Platform platform{store, fake.windows, fake.shell};
+  TForm1 form(platform);
   form.FormCreate();
   form.AdvGlassButton2.Click();
   EXPECT_EQ(testing_support::ReadRawText(L"", L"prikaz"), u"s!0.3!sn!bf!f!-35!-100$tpc$!999!stop!");
