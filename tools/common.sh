@@ -36,12 +36,19 @@ wine_session_start() {
   local name=$1
   export WINEPREFIX=$BUILD/wine-$name WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
   rm -rf "$WINEPREFIX"
+  # Several sessions may run side by side: take the first display whose
+  # server really starts.
   local display=90
-  while [ -e /tmp/.X$display-lock ] || [ -e /tmp/.X11-unix/X$display ]; do display=$((display + 1)); done
-  Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
+  while :; do
+    if [ ! -e /tmp/.X$display-lock ] && [ ! -e /tmp/.X11-unix/X$display ]; then
+      Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      XVFB_PID=$!
+      for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+      kill -0 "$XVFB_PID" 2>/dev/null && [ -e /tmp/.X11-unix/X$display ] && break
+    fi
+    display=$((display + 1))
+  done
   export DISPLAY=:$display
-  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
   wine64 wineboot -i >/dev/null 2>&1 </dev/null
   wineserver -w
   wineserver -p
