@@ -18,11 +18,32 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// Stand-ins until the window system and the shell have their Win32 sides.
+struct NoWindows : tracking::WindowSystem {
+  tracking::WindowHandle ForegroundWindow() override { return 0; }
+  std::u16string ClassName(tracking::WindowHandle, int) override { return {}; }
+  std::u16string WindowText(tracking::WindowHandle, int) override { return {}; }
+  tracking::WindowHandle FirstChild(tracking::WindowHandle) override { return 0; }
+  tracking::WindowHandle NextSibling(tracking::WindowHandle) override { return 0; }
+  std::optional<tracking::Rect> WindowRect(tracking::WindowHandle) override { return std::nullopt; }
+  void SetZOrder(tracking::WindowHandle, tracking::ZOrder) override {}
+};
+struct NoShell : ui::Shell {
+  void ShiftKey(bool) override {}
+  void OpenAddress(std::u16string_view) override {}
+  void Beep() override {}
+  std::u16string ProgramPath() override { return {}; }
+  std::u16string FileVersion(std::u16string_view) override { return {}; }
+};
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   core::RegistryStore store;
-  TForm1 form(store);
+  NoWindows windows;
+  NoShell shell;
+  ui::Platform platform{store, windows, shell};
+  TForm1 form(platform);
   form.FormCreate();
 
   WNDCLASSEXW windowClass{};
