@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/display_text.h"
 #include "core/fields.h"
 #include "core/numbers.h"
 
@@ -31,6 +32,8 @@ std::vector<OrderEntry> OrderEntriesFrom(std::u16string_view text, std::int32_t 
   for (std::size_t i = 0; i < wanted; ++i) {
     const std::u16string_view ticket = field(4 * i + 2);
     if (ticket.empty()) break;
+    // A ticket too long to show whole could not be sent back whole either.
+    if (ticket.size() > core::kMaxShownChars) continue;
     const std::u16string_view type = field(4 * i + 3);
     OrderEntry entry;
     entry.caption.append(ticket).append(u"    ").append(type).append(u" ").append(field(4 * i + 4));

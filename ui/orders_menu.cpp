@@ -1,4 +1,5 @@
 // The open-orders menu of both close buttons.
+#include "core/display_text.h"
 #include "exchange/commands.h"
 #include "exchange/orders_menu.h"
 #include "ui/form1.h"
@@ -13,7 +14,7 @@ void TForm1::PopupMenu2Popup() {
   while (PopupMenu2.Count() > 0) PopupMenu2.Delete(0);
   // Each entry goes in at the top, so the last order of the list shows first.
   for (exchange::OrderEntry& entry : exchange::OrderEntriesFrom(OrdersText, OrdersCount)) {
-    auto item = std::make_unique<toolkit::MenuItem>(std::move(entry.caption), entry.imageIndex);
+    auto item = std::make_unique<toolkit::MenuItem>(core::ShownText(entry.caption), entry.imageIndex);
     item->OnClick = [this](toolkit::MenuItem& chosen) { MyClick(chosen); };
     PopupMenu2.Insert(0, std::move(item));
   }

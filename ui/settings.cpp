@@ -1,5 +1,6 @@
 // Settings kept under `nastr`, and the lot profile kept per terminal key
 // (`profil2`) or shared (`profil1`).
+#include "core/display_text.h"
 #include "core/fields.h"
 #include "ui/edit_filters.h"
 #include "ui/form1.h"
@@ -13,6 +14,9 @@ constexpr std::u16string_view kSharedDefaults = u"0.1!0.1!0.1!0.1!0!0!";
 
 std::u16string Flag(bool checked) { return checked ? u"1" : u"0"; }
 
+// Field `n` of a profile as its edit receives it.
+std::u16string ProfileField(std::u16string_view profile, int n) { return core::ShownText(core::parser(u'!', profile, n)); }
+
 }  // namespace
 
 std::u16string TForm1::ProfileText() const {
@@ -25,7 +29,7 @@ std::u16string TForm1::ProfileText() const {
 // profile through its change handler.
 void TForm1::ApplyProfile(std::u16string_view profile) {
   toolkit::Edit* edits[] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit10, &Edit11};
-  for (int field = 1; field <= 6; ++field) edits[field - 1]->SetText(parser(u'!', profile, field));
+  for (int field = 1; field <= 6; ++field) edits[field - 1]->SetText(ProfileField(profile, field));
 }
 
 void TForm1::LoadSettings() {
@@ -40,7 +44,7 @@ void TForm1::LoadSettings() {
         {&Edit1, u"v1"}, {&Edit2, u"v2"}, {&Edit3, u"v3"},   {&Edit4, u"v4"},
         {&Edit9, u"v9"}, {&Edit10, u"v10"}, {&Edit11, u"v11"},
     };
-    for (const auto& [edit, name] : values) edit->SetText(ReadIniReg(kSettingsKey, name));
+    for (const auto& [edit, name] : values) edit->SetText(core::ShownText(ReadIniReg(kSettingsKey, name)));
   }
   // In this order, so that Ch8 decides when both close modes were stored.
   toolkit::CheckBox* flags[] = {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4,
@@ -71,7 +75,7 @@ void TForm1::Writenastr() {
 
 void TForm1::readnastr() {
   // Lot 2 after its filter tells a usable profile from a missing one.
-  const auto usable = [this](std::u16string_view profile) { return !FloatValue(parser(u'!', profile, 2)).empty(); };
+  const auto usable = [this](std::u16string_view profile) { return !FloatValue(ProfileField(profile, 2)).empty(); };
   if (!CheckBox13.Checked()) {
     const std::u16string own = ReadIniReg(TerminalKey, kTerminalProfile);
     if (usable(own)) {

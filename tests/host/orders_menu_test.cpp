@@ -129,3 +129,12 @@ TEST(OrdersMenu, AnEntryWithoutTicketSendsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(OrderEntries, TicketsTooLongToShowAreLeftOut) {
+  const std::u16string text = u"2!" + std::u16string(300, u'9') + u"!buy!a!b!12!sell!c!d";
+  EXPECT_EQ(exchange::OrderEntriesFrom(text, 2), (std::vector<OrderEntry>{{u"12    sell c   d", 0}}));
+}
+
+}  // namespace
