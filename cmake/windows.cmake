@@ -5,10 +5,11 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 add_library(win32_platform STATIC
   core/registry_store_win32.cpp
+  ui/shell_win32.cpp
 )
 target_include_directories(win32_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(win32_platform PRIVATE ${WIN32_FLAGS})
-target_link_libraries(win32_platform PUBLIC portable advapi32)
+target_link_libraries(win32_platform PUBLIC portable advapi32 shell32 user32 version)
 
 add_executable(orderpanel WIN32 ui/main_win32.cpp)
 target_compile_options(orderpanel PRIVATE ${WIN32_FLAGS})
