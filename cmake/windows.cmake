@@ -8,11 +8,12 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 add_library(win32_platform STATIC
   core/registry_store_win32.cpp
   toolkit/win32/glass_paint_win32.cpp
+  ui/menu_images_win32.cpp
   ui/shell_win32.cpp
 )
 target_include_directories(win32_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(win32_platform PRIVATE ${WIN32_FLAGS})
-target_link_libraries(win32_platform PUBLIC portable advapi32 gdi32 shell32 user32 version)
+target_link_libraries(win32_platform PUBLIC portable advapi32 comctl32 gdi32 shell32 user32 version)
 
 # The resource compiler doesn't see the files that a script names, only its
 # includes: name them, so that a new icon or manifest is built in.
