@@ -92,7 +92,7 @@ class GlassFace {
   }
 
  private:
-  // The outer border is a light rim, half see-through so it softens into
+  // The outer border is a light rim, partly see-through so it softens into
   // whatever the button stands on.
   static constexpr float kOuterOpacity = 0.7f;
 
