@@ -4,6 +4,7 @@
 #include "core/registry_store_win32.h"
 #include "core/win32_text.h"
 #include "ui/form1.h"
+#include "ui/shell_win32.h"
 
 namespace {
 
@@ -18,8 +19,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// Stand-ins until the window system and the shell have their Win32 sides.
-struct NoWindows : tracking::WindowSystem {
+// This window runs no timers yet, so nothing asks it about terminals.
+class NoTerminalsSeen : public tracking::WindowSystem {
+ public:
   tracking::WindowHandle ForegroundWindow() override { return 0; }
   std::u16string ClassName(tracking::WindowHandle, int) override { return {}; }
   std::u16string WindowText(tracking::WindowHandle, int) override { return {}; }
@@ -28,20 +30,13 @@ struct NoWindows : tracking::WindowSystem {
   std::optional<tracking::Rect> WindowRect(tracking::WindowHandle) override { return std::nullopt; }
   void SetZOrder(tracking::WindowHandle, tracking::ZOrder) override {}
 };
-struct NoShell : ui::Shell {
-  void ShiftKey(bool) override {}
-  void OpenAddress(std::u16string_view) override {}
-  void Beep() override {}
-  std::u16string ProgramPath() override { return {}; }
-  std::u16string FileVersion(std::u16string_view) override { return {}; }
-};
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   core::RegistryStore store;
-  NoWindows windows;
-  NoShell shell;
+  NoTerminalsSeen windows;
+  ui::Win32Shell shell;
   ui::Platform platform{store, windows, shell};
   TForm1 form(platform);
   form.FormCreate();
