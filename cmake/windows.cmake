@@ -45,3 +45,10 @@ target_link_options(windows_tests PRIVATE -municode)
 target_link_libraries(windows_tests PRIVATE win32_platform gtest user32 gdi32)
 target_sources(windows_tests PRIVATE tests/support/gtest_main_win32.cpp)
 gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+
+# Benchmarks under Wine: figures, not tests (./bench runs them).
+add_executable(wine_bench tests/bench/wine_bench_win32.cpp)
+target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(wine_bench PRIVATE ${WIN32_FLAGS})
+target_link_options(wine_bench PRIVATE -municode)
+target_link_libraries(wine_bench PRIVATE win32_platform)
