@@ -11,9 +11,12 @@
 
 namespace fuzzing {
 
-inline std::u16string DecodeLine(const std::uint8_t* data, std::size_t size) {
-  std::u16string text;
-  text.reserve(size);
+// Writes through a raw pointer and stays out of the instrumentation, so that
+// the time of a megabyte input is the panel's, not the decoder's.
+__attribute__((no_sanitize("coverage", "address", "undefined"))) inline std::u16string DecodeLine(
+    const std::uint8_t* data, std::size_t size) {
+  std::u16string text(size, u'\0');  // never more code units than bytes
+  char16_t* out = text.data();
   for (std::size_t i = 0; i < size;) {
     const std::uint8_t lead = data[i];
     const int extra = lead >= 0xF5 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : 0;
@@ -26,19 +29,20 @@ inline std::u16string DecodeLine(const std::uint8_t* data, std::size_t size) {
         code = (code << 6) | (data[i + k] & 0x3F);
     }
     if (!valid) {
-      text.push_back(static_cast<char16_t>(lead));
+      *out++ = static_cast<char16_t>(lead);
       ++i;
       continue;
     }
     if (code >= 0x10000) {
       code -= 0x10000;
-      text.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-      text.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+      *out++ = static_cast<char16_t>(0xD800 + (code >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + (code & 0x3FF));
     } else {
-      text.push_back(static_cast<char16_t>(code));
+      *out++ = static_cast<char16_t>(code);
     }
     i += static_cast<std::size_t>(extra) + 1;
   }
+  text.resize(static_cast<std::size_t>(out - text.data()));
   return text;
 }
 
