@@ -85,11 +85,7 @@ TEST(Hints, ShowOnlyWhereTheControlSwitchesThemOn) {
 struct Ticking : StartedForm {
   Ticking() {
     form.TerminalKey = u"12345";
-    fake.store.values[{u"12345", u"bid_ask"}] = u"EURUSD!1.38553!1.38563!10";
-    fake.store.values[{u"12345", u"lock"}] = u"0.3!0.1!0.2";
-    fake.store.values[{u"12345", u"profit"}] = u"-12.50";
-    fake.store.values[{u"12345", u"macd_uroven"}] = u"40";
-    fake.store.values[{u"12345", u"macd_napravl"}] = u"-3";
+    fake.store.PublishStatus(u"12345");
   }
 };
 

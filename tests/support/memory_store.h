@@ -32,6 +32,15 @@ class MemoryStore final : public core::IniStore {
     return found == values.end() ? std::u16string() : found->second;
   }
 
+  // A steady status as the expert publishes it under `key`.
+  void PublishStatus(const std::u16string& key) {
+    values[{key, u"bid_ask"}] = u"EURUSD!1.38553!1.38563!10";
+    values[{key, u"lock"}] = u"0.3!0.1!0.2";
+    values[{key, u"profit"}] = u"-12.50";
+    values[{key, u"macd_uroven"}] = u"40";
+    values[{key, u"macd_napravl"}] = u"-3";
+  }
+
   std::map<Key, std::u16string> values;
   int reads = 0;
   int writes = 0;
