@@ -5,15 +5,25 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 add_library(win32_platform STATIC
   core/registry_store_win32.cpp
+  tracking/window_system_win32.cpp
+  ui/menu_images_win32.cpp
+  ui/shell_win32.cpp
 )
 target_include_directories(win32_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(win32_platform PRIVATE ${WIN32_FLAGS})
-target_link_libraries(win32_platform PUBLIC portable advapi32)
+target_link_libraries(win32_platform PUBLIC portable advapi32 comctl32 gdi32 user32)
+
+# The toolkit's windows: a view for each kind of control.
+file(GLOB TOOLKIT_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/win32/*.cpp)
+add_library(toolkit_win32 STATIC ${TOOLKIT_WIN32_SOURCES})
+target_include_directories(toolkit_win32 PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(toolkit_win32 PRIVATE ${WIN32_FLAGS})
+target_link_libraries(toolkit_win32 PUBLIC portable comctl32 gdi32 user32)
 
 add_executable(orderpanel WIN32 ui/main_win32.cpp)
 target_compile_options(orderpanel PRIVATE ${WIN32_FLAGS})
 target_link_options(orderpanel PRIVATE -municode -mwindows)
-target_link_libraries(orderpanel PRIVATE win32_platform user32 gdi32)
+target_link_libraries(orderpanel PRIVATE toolkit_win32 win32_platform)
 
 # GoogleTest from Debian's sources, built by the cross compiler.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -28,6 +38,8 @@ add_executable(windows_tests ${HOST_TESTS} ${WINDOWS_TESTS})
 target_include_directories(windows_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(windows_tests PRIVATE ${WIN32_FLAGS})
 target_link_options(windows_tests PRIVATE -municode)
-target_link_libraries(windows_tests PRIVATE win32_platform gtest user32 gdi32)
+target_link_libraries(windows_tests PRIVATE toolkit_win32 win32_platform gtest)
+# The panel program itself is started by the tests that look at its window.
+add_dependencies(windows_tests orderpanel)
 target_sources(windows_tests PRIVATE tests/support/gtest_main_win32.cpp)
 gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
