@@ -61,7 +61,6 @@ wine_settings() {
   local reg=(wine64 reg add)
   "${reg[@]}" 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
   "${reg[@]}" 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
-  "${reg[@]}" 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Sans Serif' /d Tahoma /f
 } >/dev/null 2>&1 </dev/null
 
 wine_session_stop() {
