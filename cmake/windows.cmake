@@ -43,3 +43,11 @@ target_link_libraries(windows_tests PRIVATE toolkit_win32 win32_platform gtest)
 add_dependencies(windows_tests orderpanel)
 target_sources(windows_tests PRIVATE tests/support/gtest_main_win32.cpp)
 gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+
+# Benchmarks print figures; they are run by hand, not by CTest.
+add_executable(repaint_benchmark tests/benchmarks/repaint_benchmark_win32.cpp)
+target_include_directories(repaint_benchmark PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(repaint_benchmark PRIVATE ${WIN32_FLAGS})
+target_link_options(repaint_benchmark PRIVATE -municode)
+target_link_libraries(repaint_benchmark PRIVATE toolkit_win32 win32_platform)
+add_dependencies(repaint_benchmark orderpanel)
