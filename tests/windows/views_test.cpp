@@ -199,6 +199,17 @@ TEST_F(Views, TheFormFollowsItsModelAndFeedsMovesBackWithoutEcho) {
   EXPECT_EQ(frame.top, 200);
 }
 
+TEST_F(Views, ALabelGrowsToItsTextButNeverBelowItsDesignSize) {
+  const HWND label = Of(ui_.label);
+  ui_.label.SetCaption(u"a much longer caption than the design had");
+  EXPECT_GT(testing_support::PlaceOf(label).right, 60);
+  EXPECT_EQ(testing_support::PlaceOf(label).left, 100);
+
+  ui_.label.SetCaption(u"x");
+  EXPECT_EQ(testing_support::PlaceOf(label).right, 60);
+  EXPECT_EQ(testing_support::PlaceOf(label).bottom, 13);
+}
+
 TEST_F(Views, TimersTickThroughTheLoopOnlyWhileSwitchedOn) {
   int ticks = 0;
   ui_.timer.OnTimer = [&] { ++ticks; };

@@ -1,5 +1,6 @@
 #pragma once
-// Labels and static texts: a caption on the parent's colour.
+// Labels and static texts: a caption on the parent's colour. A label grows
+// to fit its text, so a longer text than the design's is never cut off.
 
 #include "toolkit/panel.h"
 #include "toolkit/win32/view_win32.h"
@@ -12,6 +13,7 @@ class TextView final : public View {
 
  private:
   void ShowModel() override;
+  Bounds ShownBounds() const override;
   CaptionedControl& text_;
 };
 

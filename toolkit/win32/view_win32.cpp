@@ -106,11 +106,13 @@ LRESULT View::CallDefault(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefSubclassProc(Handle(), message, wParam, lParam);
 }
 
+Bounds View::ShownBounds() const { return model_.GetBounds(); }
+
 void View::ShowBounds() {
   RECT rect;
   GetWindowRect(Handle(), &rect);
   MapWindowPoints(HWND_DESKTOP, GetParent(Handle()), reinterpret_cast<POINT*>(&rect), 2);
-  const Bounds& bounds = model_.GetBounds();
+  const Bounds bounds = ShownBounds();
   if (rect.left == bounds.left && rect.top == bounds.top && rect.right - rect.left == bounds.width &&
       rect.bottom - rect.top == bounds.height)
     return;

@@ -56,7 +56,10 @@ class View {
   virtual bool ShowsContextMenuAt(POINT screen) const;
 
   LRESULT CallDefault(UINT message, WPARAM wParam, LPARAM lParam);
-  // Moves the window to the model's bounds unless it is there already.
+  // Where the window belongs: the model's bounds, unless a kind of view
+  // knows better.
+  virtual Bounds ShownBounds() const;
+  // Moves the window to ShownBounds() unless it is there already.
   void ShowBounds();
   // Sets the window text unless it shows `text` already; true when it changed.
   bool ShowText(std::u16string_view text);
