@@ -178,6 +178,28 @@ TEST_F(Views, UnchangedValuesDrawNothingAndChangedOnesDo) {
   EXPECT_GT(DrawsOf([this] { ui_.form.SetCaption(u"1.2 (3) 4"); }), 0u);
 }
 
+TEST_F(Views, TextsOfAnyLengthShowUpToTheirFirstNullAndDrawOnce) {
+  // Registry texts reach captions unchecked: long, and with nulls inside.
+  std::u16string huge(200000, u'7');
+  huge[100000] = u'\0';
+  const std::wstring shown(100000, L'7');
+  ui_.form.SetCaption(huge);
+  ui_.button.SetCaption(huge);
+  ui_.edit.SetText(huge);
+  ui_.label.SetCaption(huge);
+  EXPECT_EQ(TextOf(window_.Handle()), shown);
+  EXPECT_EQ(TextOf(Of(ui_.button)), shown);
+  EXPECT_EQ(TextOf(Of(ui_.edit)), shown);
+
+  // What follows the null never shows, so changing only that draws nothing.
+  huge[150000] = u'8';
+  EXPECT_EQ(DrawsOf([&] {
+              ui_.form.SetCaption(huge);
+              ui_.button.SetCaption(huge);
+            }),
+            0u);
+}
+
 TEST_F(Views, TheFormFollowsItsModelAndFeedsMovesBackWithoutEcho) {
   ui_.form.SetClientHeight(58);
   ui_.form.SetClientWidth(175);
