@@ -178,6 +178,16 @@ TEST_F(Views, UnchangedValuesDrawNothingAndChangedOnesDo) {
   EXPECT_GT(DrawsOf([this] { ui_.form.SetCaption(u"1.2 (3) 4"); }), 0u);
 }
 
+TEST_F(Views, AGlassButtonLightsUpOnceWhenThePointerEntersAndGoesOutWhenItLeaves) {
+  ShowWindow(window_.Handle(), SW_SHOWNOACTIVATE);
+  DrawsOf([] {});
+  const HWND button = Of(ui_.button);
+  EXPECT_GT(DrawsOf([&] { SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); }), 0u);
+  EXPECT_EQ(DrawsOf([&] { SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }), 0u);
+  EXPECT_GT(DrawsOf([&] { SendMessageW(button, WM_MOUSELEAVE, 0, 0); }), 0u);
+  EXPECT_EQ(DrawsOf([&] { SendMessageW(button, WM_MOUSELEAVE, 0, 0); }), 0u);
+}
+
 TEST_F(Views, TextsOfAnyLengthShowUpToTheirFirstNullAndDrawOnce) {
   // Registry texts reach captions unchecked: long, and with nulls inside.
   std::u16string huge(200000, u'7');
