@@ -7,13 +7,20 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 add_library(win32_platform STATIC
   core/registry_store_win32.cpp
-  toolkit/win32/glass_paint_win32.cpp
+  tracking/window_system_win32.cpp
   ui/menu_images_win32.cpp
   ui/shell_win32.cpp
 )
 target_include_directories(win32_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(win32_platform PRIVATE ${WIN32_FLAGS})
 target_link_libraries(win32_platform PUBLIC portable advapi32 comctl32 gdi32 shell32 user32 version)
+
+# The toolkit's windows: a view for each kind of control.
+file(GLOB TOOLKIT_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/toolkit/win32/*.cpp)
+add_library(toolkit_win32 STATIC ${TOOLKIT_WIN32_SOURCES})
+target_include_directories(toolkit_win32 PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(toolkit_win32 PRIVATE ${WIN32_FLAGS})
+target_link_libraries(toolkit_win32 PUBLIC portable comctl32 gdi32 user32)
 
 # The resource compiler doesn't see the files that a script names, only its
 # includes: name them, so that a new icon or manifest is built in.
@@ -25,7 +32,7 @@ set_source_files_properties(tests/windows/fixtures/windows_tests.rc PROPERTIES
 add_executable(orderpanel WIN32 ui/main_win32.cpp ui/orderpanel.rc)
 target_compile_options(orderpanel PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${WIN32_FLAGS}>)
 target_link_options(orderpanel PRIVATE -municode -mwindows)
-target_link_libraries(orderpanel PRIVATE win32_platform user32 gdi32)
+target_link_libraries(orderpanel PRIVATE toolkit_win32 win32_platform)
 
 # GoogleTest from Debian's sources, built by the cross compiler.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -39,10 +46,10 @@ file(GLOB WINDOWS_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/*_te
 add_executable(windows_tests ${HOST_TESTS} ${WINDOWS_TESTS} tests/windows/fixtures/windows_tests.rc)
 target_include_directories(windows_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(windows_tests PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${WIN32_FLAGS}>)
-# Some tests read the program's own file, beside theirs.
-add_dependencies(windows_tests orderpanel)
 target_link_options(windows_tests PRIVATE -municode)
-target_link_libraries(windows_tests PRIVATE win32_platform gtest user32 gdi32)
+target_link_libraries(windows_tests PRIVATE toolkit_win32 win32_platform gtest)
+# The panel program itself is started by the tests that look at its window.
+add_dependencies(windows_tests orderpanel)
 target_sources(windows_tests PRIVATE tests/support/gtest_main_win32.cpp)
 gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 
@@ -52,3 +59,11 @@ target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(wine_bench PRIVATE ${WIN32_FLAGS})
 target_link_options(wine_bench PRIVATE -municode)
 target_link_libraries(wine_bench PRIVATE win32_platform)
+
+# Benchmarks print figures; they are run by hand, not by CTest.
+add_executable(repaint_benchmark tests/bench/repaint_benchmark_win32.cpp)
+target_include_directories(repaint_benchmark PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(repaint_benchmark PRIVATE ${WIN32_FLAGS})
+target_link_options(repaint_benchmark PRIVATE -municode)
+target_link_libraries(repaint_benchmark PRIVATE toolkit_win32 win32_platform)
+add_dependencies(repaint_benchmark orderpanel)

@@ -33,6 +33,9 @@ class Form : public CaptionedControl {
 
   const Font& GetFont() const { return font_; }
 
+  // Runs when the user closes the form, before its window goes.
+  std::function<void()> OnClose;
+
   WindowHandle Handle() const { return handle_; }
   void SetHandle(WindowHandle handle) { handle_ = handle; }
 

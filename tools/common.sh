@@ -50,10 +50,18 @@ wine_session_start() {
   done
   export DISPLAY=:$display
   wine64 wineboot -i >/dev/null 2>&1 </dev/null
+  wine_settings
   wineserver -w
   wineserver -p
   wine64 cmd /c exit </dev/null >/dev/null 2>&1
 }
+
+# A virtual desktop behaves most like Windows: frames drawn, activation raises.
+wine_settings() {
+  local reg=(wine64 reg add)
+  "${reg[@]}" 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+  "${reg[@]}" 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
+} >/dev/null 2>&1 </dev/null
 
 wine_session_stop() {
   wineserver -k 2>/dev/null

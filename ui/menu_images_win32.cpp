@@ -1,5 +1,7 @@
 #include "ui/menu_images_win32.h"
 
+#include "toolkit/win32/handles_win32.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -120,7 +122,7 @@ HIMAGELIST CreateOrderImages(const toolkit::ImageList& model) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const toolkit::win32::UniqueBitmap strip(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const toolkit::win32::unique_bitmap strip(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!strip) return nullptr;
 
   for (int index = 0; index < kCount; ++index) {
@@ -130,7 +132,7 @@ HIMAGELIST CreateOrderImages(const toolkit::ImageList& model) {
     picture.DotAtLowerRight(kDots[index]);
   }
 
-  UniqueImageList list(ImageList_Create(model.width, model.height, ILC_COLOR24, kCount, 0));
+  toolkit::win32::unique_image_list list(ImageList_Create(model.width, model.height, ILC_COLOR24, kCount, 0));
   if (!list || ImageList_Add(list.get(), strip.get(), nullptr) < 0) return nullptr;
   return list.release();
 }

@@ -32,7 +32,7 @@ bool Bluish(Rgb c) { return c.b > 150 && c.r < 90 && c.g < 140; }
 
 TEST(OrderImages, PagesWithARedAndABlueDotOnTheListsBackground) {
   const toolkit::ImageList model{22, 19, 14935011, 2};
-  const ui::UniqueImageList list(ui::CreateOrderImages(model));
+  const toolkit::win32::unique_image_list list(ui::CreateOrderImages(model));
   ASSERT_TRUE(list);
   ASSERT_EQ(ImageList_GetImageCount(list.get()), 2);
   int width = 0, height = 0;

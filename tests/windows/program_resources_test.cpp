@@ -76,7 +76,7 @@ TEST_F(ProgramResources, IconIsARedAndWhiteTargetIn16And32Pixels) {
     ASSERT_TRUE(icon);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(icon.get(), &info));
-    const toolkit::win32::UniqueBitmap colour(info.hbmColor), mask(info.hbmMask);
+    const toolkit::win32::unique_bitmap colour(info.hbmColor), mask(info.hbmMask);
     BITMAP bitmap{};
     ASSERT_TRUE(GetObjectW(colour.get(), sizeof bitmap, &bitmap));
     EXPECT_EQ(bitmap.bmWidth, size);

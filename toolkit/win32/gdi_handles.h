@@ -1,31 +1,12 @@
 #pragma once
-// Owners of GDI objects and memory DCs, and a selection that undoes itself,
-// so that every object a paint makes is freed on every path.
+// A selection that undoes itself and a canvas of pixels, so that every object
+// a paint makes is freed on every path.
 
 #include <windows.h>
 
-#include "core/unique_handle.h"
+#include "toolkit/win32/handles_win32.h"
 
 namespace toolkit::win32 {
-
-template <typename Handle>
-struct GdiObjectTraits {
-  using handle_type = Handle;
-  static Handle empty() { return nullptr; }
-  static void close(Handle object) { DeleteObject(object); }
-};
-
-using UniqueBitmap = core::unique_handle<GdiObjectTraits<HBITMAP>>;
-using UniqueFont = core::unique_handle<GdiObjectTraits<HFONT>>;
-using UniqueBrush = core::unique_handle<GdiObjectTraits<HBRUSH>>;
-using UniquePen = core::unique_handle<GdiObjectTraits<HPEN>>;
-
-struct MemoryDcTraits {
-  using handle_type = HDC;
-  static HDC empty() { return nullptr; }
-  static void close(HDC dc) { DeleteDC(dc); }
-};
-using UniqueMemoryDc = core::unique_handle<MemoryDcTraits>;
 
 // A selected object can't be deleted: this puts the previous one back at the
 // end of the scope. Declare it after the owner of the object it selects.
@@ -67,8 +48,8 @@ class PixelCanvas {
  private:
   int width_;
   int height_;
-  UniqueMemoryDc dc_;
-  UniqueBitmap bitmap_;
+  unique_memory_dc dc_;
+  unique_bitmap bitmap_;
   DWORD* pixels_ = nullptr;
   HGDIOBJ previous_ = nullptr;
 };

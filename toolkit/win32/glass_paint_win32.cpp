@@ -178,7 +178,7 @@ BYTE QualityOf(TextRendering rendering) {
   return DEFAULT_QUALITY;
 }
 
-UniqueFont CreateCaptionFont(const Font& font) {
+unique_font CreateCaptionFont(const Font& font) {
   LOGFONTW description{};
   description.lfHeight = font.height;
   description.lfWeight = FW_NORMAL;
@@ -186,7 +186,7 @@ UniqueFont CreateCaptionFont(const Font& font) {
   description.lfQuality = QualityOf(font.rendering);
   const std::wstring face(font.face.begin(), font.face.end());
   wcsncpy(description.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  return UniqueFont(CreateFontIndirectW(&description));
+  return unique_font(CreateFontIndirectW(&description));
 }
 
 void DrawCaption(const PixelCanvas& canvas, const std::wstring& text, COLORREF colour, int drop) {
@@ -214,7 +214,7 @@ void DrawCaptionShadow(const PixelCanvas& canvas, const std::wstring& text, int 
 void PaintCaption(const PixelCanvas& canvas, const GlassButton& button, GlassState state) {
   const std::u16string& caption = button.Caption();
   if (caption.empty()) return;
-  const UniqueFont font = CreateCaptionFont(button.CaptionFont());
+  const unique_font font = CreateCaptionFont(button.CaptionFont());
   const ScopedSelection selected(canvas.dc(), font.get());
   SetBkMode(canvas.dc(), TRANSPARENT);
   const std::wstring text(caption.begin(), caption.end());
