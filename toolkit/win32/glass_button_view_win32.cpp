@@ -41,8 +41,10 @@ std::optional<LRESULT> GlassButtonView::OnMessage(UINT message, WPARAM, LPARAM) 
       }
       return std::nullopt;
     case WM_MOUSELEAVE:
+      // Kept from the themed button, which would repaint for its own hot
+      // state, which this face never shows.
       SetHot(false);
-      return std::nullopt;
+      return 0;
     default:
       return std::nullopt;
   }
