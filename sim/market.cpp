@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace sim {
 namespace {
@@ -18,7 +19,24 @@ std::int32_t Tenths(double points) {
 
 }  // namespace
 
-Market::Market(std::uint64_t seed) : state_(seed) { recent_.push_back(bid_); }
+Market::Market(std::uint64_t seed) : state_(seed) {
+  // A walk of its own for the history, moved to end at the start price, so
+  // that the chart and the indicator have a past from the first moment.
+  std::vector<std::int64_t> past;
+  for (std::size_t i = 1; i < kHistory; ++i) {
+    Move();
+    past.push_back(bid_);
+  }
+  const std::int64_t shift = kStartBid - bid_;
+  fast_ = slow_ = static_cast<double>(past.front() + shift);
+  for (const std::int64_t bid : past) {
+    bid_ = std::clamp(bid + shift, kLowestBid, kHighestBid);
+    Follow();
+  }
+  bid_ = kStartBid;
+  spread_ = 12;
+  Follow();
+}
 
 // splitmix64: tiny, and its output is fixed by the algorithm, unlike the
 // standard distributions.
@@ -29,20 +47,27 @@ std::uint64_t Market::Next() {
   return z ^ (z >> 31);
 }
 
+void Market::Step() {
+  Move();
+  Follow();
+}
+
 // About one point a step, with a trend of a third of a point a step that
 // turns now and then: calm enough that distant stops hold for minutes.
-void Market::Step() {
+void Market::Move() {
   if (Next() % 40 == 0) trend_ = static_cast<std::int64_t>(Next() % 3) - 1;
   const std::int64_t noise = static_cast<std::int64_t>(Next() % 3) - 1;
   const std::int64_t drift = Next() % 3 == 0 ? trend_ : 0;
   bid_ = std::clamp(bid_ + noise + drift, kLowestBid, kHighestBid);
   if (bid_ == kLowestBid || bid_ == kHighestBid) trend_ = -trend_;
   spread_ = 10 + static_cast<std::int64_t>(Next() % 6);
+}
 
+// The indicator and the history take in the current bid.
+void Market::Follow() {
   fast_ += kFast * (bid_ - fast_);
   slow_ += kSlow * (bid_ - slow_);
   signal_ += kSignal * ((fast_ - slow_) - signal_);
-
   recent_.push_back(bid_);
   if (recent_.size() > kHistory) recent_.pop_front();
 }

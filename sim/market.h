@@ -14,6 +14,7 @@ class Market {
   static constexpr std::size_t kHistory = 600;
   static constexpr std::int64_t kStartBid = 110000;  // 1.10000
 
+  // Starts at kStartBid with a full history behind it.
   explicit Market(std::uint64_t seed);
 
   void Step();
@@ -28,13 +29,15 @@ class Market {
 
  private:
   std::uint64_t Next();
+  void Move();
+  void Follow();
 
   std::uint64_t state_;
   std::int64_t bid_ = kStartBid;
   std::int64_t spread_ = 12;
   std::int64_t trend_ = 0;
-  double fast_ = kStartBid;
-  double slow_ = kStartBid;
+  double fast_ = 0;
+  double slow_ = 0;
   double signal_ = 0;
   std::deque<std::int64_t> recent_;
 };

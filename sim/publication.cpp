@@ -17,7 +17,11 @@ std::u16string FixedPoint(std::int64_t scaled, int decimals) {
   const std::uint64_t magnitude = scaled < 0 ? 0 - static_cast<std::uint64_t>(scaled) : scaled;
   std::u16string fraction = Digits(magnitude % divisor);
   fraction.insert(0, decimals - fraction.size(), u'0');
-  return (scaled < 0 ? u"-" : u"") + Digits(magnitude / divisor) + u"." + fraction;
+  std::u16string text(scaled < 0 ? u"-" : u"");
+  text += Digits(magnitude / divisor);
+  text += u'.';
+  text += fraction;
+  return text;
 }
 
 }  // namespace
@@ -40,8 +44,11 @@ std::u16string BidAskText(std::u16string_view symbol, const Quote& quote) {
 std::u16string OrdersText(const std::vector<Order>& orders) {
   std::u16string text = Digits(orders.size());
   for (const Order& order : orders) {
-    text += u"!" + Digits(static_cast<std::uint64_t>(order.ticket)) + u"!" + SideText(order.side) + u"!" +
-            LotText(order.lot) + u"!" + PriceText(order.openPrice);
+    for (const std::u16string& field : {Digits(static_cast<std::uint64_t>(order.ticket)), SideText(order.side),
+                                        LotText(order.lot), PriceText(order.openPrice)}) {
+      text += u'!';
+      text += field;
+    }
   }
   return text;
 }

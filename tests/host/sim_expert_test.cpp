@@ -135,8 +135,12 @@ TEST_F(SimulatedExpert, PublishesEveryStatusValueInItsFormat) {
   EXPECT_EQ(Value(u"bid_ask"), u"EURUSD!1.10000!1.10012!12");
   EXPECT_EQ(Value(u"lock"), u"0!0!0");
   EXPECT_EQ(Value(u"profit"), u"0.00");
-  EXPECT_EQ(Value(u"macd_uroven"), u"0");
-  EXPECT_EQ(Value(u"macd_napravl"), u"0");
+  auto whole = [](std::int32_t value) {
+    const std::string text = std::to_string(value);
+    return std::u16string(text.begin(), text.end());
+  };
+  EXPECT_EQ(Value(u"macd_uroven"), whole(expert.market().MacdLevel()));
+  EXPECT_EQ(Value(u"macd_napravl"), whole(expert.market().MacdDirection()));
   EXPECT_EQ(Value(u"r_ord"), u"0");
 
   // A buy at the ask, valued at the bid: 12 points of 0.1 lot lost.

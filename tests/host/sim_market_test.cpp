@@ -22,10 +22,16 @@ std::vector<std::int64_t> Walk(std::uint64_t seed, int steps) {
 TEST(Market, TheSameSeedWalksTheSameWay) {
   EXPECT_EQ(Walk(7, 500), Walk(7, 500));
   EXPECT_NE(Walk(7, 500), Walk(8, 500));
-  // Pinned, so that a change of the walk is a deliberate one.
-  const std::vector<std::int64_t> start(Walk(1, 8));
-  EXPECT_EQ(start, Walk(1, 8));
-  EXPECT_NE(start.back(), 0);
+}
+
+TEST(Market, StartsAtItsStartPriceWithAFullHistory) {
+  for (const std::uint64_t seed : {1u, 2u, 3u}) {
+    const sim::Market market(seed);
+    EXPECT_EQ(market.quote().bid, sim::Market::kStartBid);
+    EXPECT_EQ(market.quote().ask, sim::Market::kStartBid + 12);
+    EXPECT_EQ(market.RecentBids().size(), sim::Market::kHistory);
+    EXPECT_EQ(market.RecentBids().back(), sim::Market::kStartBid);
+  }
 }
 
 TEST(Market, QuotesStayPlausibleOverALongRun) {
