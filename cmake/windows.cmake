@@ -1,17 +1,29 @@
 # Windows build: the program, and the tests that run under Wine against the
 # real registry and real windows.
+enable_language(RC)
+
 set(WIN32_FLAGS -Wall -Wextra -municode)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 
 add_library(win32_platform STATIC
   core/registry_store_win32.cpp
+  toolkit/win32/glass_paint_win32.cpp
+  ui/menu_images_win32.cpp
+  ui/shell_win32.cpp
 )
 target_include_directories(win32_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(win32_platform PRIVATE ${WIN32_FLAGS})
-target_link_libraries(win32_platform PUBLIC portable advapi32)
+target_link_libraries(win32_platform PUBLIC portable advapi32 comctl32 gdi32 shell32 user32 version)
 
-add_executable(orderpanel WIN32 ui/main_win32.cpp)
-target_compile_options(orderpanel PRIVATE ${WIN32_FLAGS})
+# The resource compiler doesn't see the files that a script names, only its
+# includes: name them, so that a new icon or manifest is built in.
+set_source_files_properties(ui/orderpanel.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/ui/orderpanel.ico;${CMAKE_SOURCE_DIR}/ui/orderpanel.manifest")
+set_source_files_properties(tests/windows/fixtures/windows_tests.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/ui/orderpanel.manifest")
+
+add_executable(orderpanel WIN32 ui/main_win32.cpp ui/orderpanel.rc)
+target_compile_options(orderpanel PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${WIN32_FLAGS}>)
 target_link_options(orderpanel PRIVATE -municode -mwindows)
 target_link_libraries(orderpanel PRIVATE win32_platform user32 gdi32)
 
@@ -24,9 +36,11 @@ include(GoogleTest)
 # and text handling must hold on the target's own runtime too.
 file(GLOB HOST_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/host/*_test.cpp)
 file(GLOB WINDOWS_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/*_test.cpp)
-add_executable(windows_tests ${HOST_TESTS} ${WINDOWS_TESTS})
+add_executable(windows_tests ${HOST_TESTS} ${WINDOWS_TESTS} tests/windows/fixtures/windows_tests.rc)
 target_include_directories(windows_tests PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_options(windows_tests PRIVATE ${WIN32_FLAGS})
+target_compile_options(windows_tests PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${WIN32_FLAGS}>)
+# Some tests read the program's own file, beside theirs.
+add_dependencies(windows_tests orderpanel)
 target_link_options(windows_tests PRIVATE -municode)
 target_link_libraries(windows_tests PRIVATE win32_platform gtest user32 gdi32)
 target_sources(windows_tests PRIVATE tests/support/gtest_main_win32.cpp)
@@ -44,3 +58,10 @@ target_link_libraries(terminal-sim PRIVATE simulator win32_platform user32 gdi32
 target_link_libraries(windows_tests PRIVATE simulator)
 # The Windows tests start the simulator from beside themselves.
 add_dependencies(windows_tests terminal-sim)
+
+# Benchmarks under Wine: figures, not tests (./bench runs them).
+add_executable(wine_bench tests/bench/wine_bench_win32.cpp)
+target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
+target_compile_options(wine_bench PRIVATE ${WIN32_FLAGS})
+target_link_options(wine_bench PRIVATE -municode)
+target_link_libraries(wine_bench PRIVATE win32_platform)

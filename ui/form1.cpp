@@ -170,6 +170,19 @@ void TForm1::BindEvents() {
   Edit13.OnChange = [this] { Edit13Change(); };
   Timer1.OnTimer = [this] { Timer1Timer(); };
   Timer2.OnTimer = [this] { Timer2Timer(); };
+  Timer4.OnTimer = [this] { Timer4Timer(); };
+  Edit1.OnChange = [this] { Edit1Change(); };
+  Edit2.OnChange = [this] { Edit2Change(); };
+  Edit3.OnChange = [this] { Edit3Change(); };
+  Edit4.OnChange = [this] { Edit4Change(); };
+  Edit9.OnChange = [this] { Edit9Change(); };
+  Edit10.OnChange = [this] { Edit10Change(); };
+  Edit11.OnChange = [this] { Edit11Change(); };
+  CheckBox2.OnClick = [this] { CheckBox2Click(); };
+  CheckBox8.OnClick = [this] { CheckBox8Click(); };
+  CheckBox13.OnClick = [this] { CheckBox13Click(); };
+  N11->OnClick = [this](toolkit::MenuItem&) { N11Click(); };
+  PopupMenu2.OnPopup = [this] { PopupMenu2Popup(); };
   N1->OnClick = [this](toolkit::MenuItem&) { N1Click(); };
   N4->OnClick = [this](toolkit::MenuItem&) { N4Click(); };
   N2->OnClick = [this](toolkit::MenuItem&) { N2Click(); };
@@ -226,6 +239,3 @@ void TForm1::N4Click() {
   platform_.shell.OpenAddress(kCalendarAddress);
   platform_.shell.ShiftKey(false);
 }
-
-void TForm1::LoadSettings() {}
-void TForm1::readnastr() {}

@@ -74,10 +74,27 @@ class TForm1 : public toolkit::Form {
   void Timer1Timer();
   void N2Click();
 
-  // The settings-load step of the start-up; loads nothing yet.
-  void LoadSettings();
-  // Loads the profile of the current terminal; nothing stored yet.
+  // Settings and lot profiles.
+  void LoadSettings();  // the settings-load step of the start-up
+  void FormClose();
+  void Writenastr();
   void readnastr();
+  void Edit1Change();
+  void Edit2Change();
+  void Edit3Change();
+  void Edit4Change();
+  void Edit9Change();
+  void Edit10Change();
+  void Edit11Change();
+  void CheckBox2Click();
+  void CheckBox8Click();
+  void CheckBox13Click();
+  void N11Click();
+
+  // The open-orders menu of the close buttons.
+  void Timer4Timer();
+  void PopupMenu2Popup();
+  void MyClick(toolkit::MenuItem& Sender);
 
  private:
   ui::Platform& platform_;
@@ -87,6 +104,10 @@ class TForm1 : public toolkit::Form {
   void OpenOrder(exchange::Side side, std::u16string_view lot);
   void CloseRow(toolkit::GlassButton& button, exchange::Side side);
   void ApplyLayout(int clientHeight, int clientWidth);
+  std::u16string ProfileText() const;
+  void ApplyProfile(std::u16string_view profile);
+  void LotChanged(toolkit::Edit& edit, toolkit::GlassButton& bottomRow, toolkit::GlassButton& topRow);
+  void UpdateProfileModeCaption();
   void SetDesignDetails();
   void BindEvents();
 

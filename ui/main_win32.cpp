@@ -4,6 +4,7 @@
 #include "core/registry_store_win32.h"
 #include "core/win32_text.h"
 #include "ui/form1.h"
+#include "ui/shell_win32.h"
 
 namespace {
 
@@ -18,11 +19,26 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// This window runs no timers yet, so nothing asks it about terminals.
+class NoTerminalsSeen : public tracking::WindowSystem {
+ public:
+  tracking::WindowHandle ForegroundWindow() override { return 0; }
+  std::u16string ClassName(tracking::WindowHandle, int) override { return {}; }
+  std::u16string WindowText(tracking::WindowHandle, int) override { return {}; }
+  tracking::WindowHandle FirstChild(tracking::WindowHandle) override { return 0; }
+  tracking::WindowHandle NextSibling(tracking::WindowHandle) override { return 0; }
+  std::optional<tracking::Rect> WindowRect(tracking::WindowHandle) override { return std::nullopt; }
+  void SetZOrder(tracking::WindowHandle, tracking::ZOrder) override {}
+};
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   core::RegistryStore store;
-  TForm1 form(store);
+  NoTerminalsSeen windows;
+  ui::Win32Shell shell;
+  ui::Platform platform{store, windows, shell};
+  TForm1 form(platform);
   form.FormCreate();
 
   WNDCLASSEXW windowClass{};

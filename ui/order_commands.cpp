@@ -1,4 +1,5 @@
 // The order buttons and the take-profit policy group.
+#include "ui/edit_filters.h"
 #include "ui/form1.h"
 
 using exchange::Side;
@@ -62,11 +63,13 @@ void TForm1::RadioButton8Click() { Tps(); }
 void TForm1::CheckBox10Click() { Tps(); }
 
 void TForm1::Edit12Change() {
+  DropDelimiters(Edit12, kCommandAndTagDelimiters);
   StaticText1.SetCaption(exchange::DrawdownCaption(Edit12.Text()));
   Tps();
 }
 
 void TForm1::Edit13Change() {
+  DropDelimiters(Edit13, kCommandAndTagDelimiters);
   StaticText3.SetCaption(exchange::DrawdownCaption(Edit13.Text()));
   Tps();
 }

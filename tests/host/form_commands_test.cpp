@@ -16,6 +16,7 @@ TEST_P(FormClicks, WriteTheCommandUnderTheTerminalKey) {
   auto& store = fake.store;
   TForm1 form(fake.platform);
   form.FormCreate();
+  store.values.clear();  // what the start-up stored is not the click's doing
   form.TerminalKey = u"12345";
   GetParam().act(form);
 
@@ -48,7 +49,6 @@ TEST(FormCommands, BeforeAnyTerminalTheCommandGoesToTheRoot) {
 
 TEST(FormCommands, ACloseClickResetsOnlyItsOwnButton) {
   FakePlatform fake;
-  auto& store = fake.store;
   TForm1 form(fake.platform);
   form.AdvGlassButton10.SetCaption(u"0.3");
   form.AdvGlassButton5.SetCaption(u"0.1");
@@ -59,7 +59,6 @@ TEST(FormCommands, ACloseClickResetsOnlyItsOwnButton) {
 
 TEST(FormCommands, LotButtonsFollowTheLotEditsAtStart) {
   FakePlatform fake;
-  auto& store = fake.store;
   TForm1 form(fake.platform);
   form.Edit3.SetText(u"1.5");
   form.FormCreate();
@@ -79,6 +78,7 @@ TEST(PolicyHandlers, FollowTheGroupAsItChanges) {
   auto& store = fake.store;
   TForm1 form(fake.platform);
   form.FormCreate();
+  store.writes = 0;
 
   form.Edit12.SetText(u"4");  // policy "tpc" selected: only the caption follows
   EXPECT_EQ(form.StaticText1.Caption(), u"просадка 4*TP");
