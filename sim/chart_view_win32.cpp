@@ -5,11 +5,18 @@
 #include <vector>
 
 #include "core/win32_text.h"
-#include "sim/gdi_win32.h"
 #include "sim/publication.h"
+#include "toolkit/win32/gdi_handles.h"
 
 namespace sim {
 namespace {
+
+using toolkit::win32::ScopedSelection;
+using toolkit::win32::UniqueBitmap;
+using toolkit::win32::UniqueBrush;
+using toolkit::win32::UniqueFont;
+using toolkit::win32::UniqueMemoryDc;
+using toolkit::win32::UniquePen;
 
 constexpr int kAxisWidth = 70;
 constexpr int kInfoHeight = 58;
@@ -61,8 +68,8 @@ void Text(HDC dc, int x, int y, std::u16string_view text) {
 }
 
 void HorizontalLine(HDC dc, int left, int right, int y, int style, COLORREF colour) {
-  const unique_gdi_object pen = Pen(style, 1, colour);
-  const Selection selected(dc, pen.get());
+  const UniquePen pen(CreatePen(style, 1, colour));
+  const ScopedSelection selected(dc, pen.get());
   MoveToEx(dc, left, y, nullptr);
   LineTo(dc, right, y);
 }
@@ -81,8 +88,8 @@ void DrawBids(HDC dc, const std::vector<std::int64_t>& bids, const Scale& scale,
   std::vector<POINT> points;
   const int count = static_cast<int>(bids.size());
   for (int i = 0; i < count; ++i) points.push_back({right - (count - 1 - i) * kPixelsPerStep, scale.Y(bids[i])});
-  const unique_gdi_object pen = Pen(PS_SOLID, 2, RGB(0, 60, 140));
-  const Selection selected(dc, pen.get());
+  const UniquePen pen(CreatePen(PS_SOLID, 2, RGB(0, 60, 140)));
+  const ScopedSelection selected(dc, pen.get());
   Polyline(dc, points.data(), count);
 }
 
@@ -92,8 +99,8 @@ void DrawQuote(HDC dc, const Scale& scale, const Quote& quote, int right) {
   // The bid's label on the axis, as on any chart.
   const int y = scale.Y(quote.bid);
   RECT label{right + 1, y - 8, right + kAxisWidth, y + 8};
-  const unique_gdi_object fill = Brush(RGB(0, 60, 140));
-  FillRect(dc, &label, static_cast<HBRUSH>(fill.get()));
+  const UniqueBrush fill(CreateSolidBrush(RGB(0, 60, 140)));
+  FillRect(dc, &label, fill.get());
   SetTextColor(dc, RGB(255, 255, 255));
   Text(dc, right + 6, y - 7, PriceText(quote.bid));
 }
@@ -125,8 +132,8 @@ void DrawInfo(HDC dc, const ChartContent& content, int width, int top) {
   const Expert& expert = *content.expert;
   const Quote quote = expert.market().quote();
   RECT band{0, top, width, top + kInfoHeight};
-  const unique_gdi_object fill = Brush(RGB(244, 246, 250));
-  FillRect(dc, &band, static_cast<HBRUSH>(fill.get()));
+  const UniqueBrush fill(CreateSolidBrush(RGB(244, 246, 250)));
+  FillRect(dc, &band, fill.get());
   HorizontalLine(dc, 0, width, top, PS_SOLID, RGB(200, 200, 200));
   SetTextColor(dc, RGB(20, 20, 20));
   const Centilots buy = expert.book().Total(Side::Buy);
@@ -150,14 +157,14 @@ void Paint(HWND window, const ChartContent& content) {
   const int width = std::max<int>(client.right, 1);
   const int height = std::max<int>(client.bottom, 1);
   // Drawn off screen first, so that ten frames a second don't flicker.
-  const unique_memory_dc dc(CreateCompatibleDC(screen));
-  const unique_gdi_object bitmap(CreateCompatibleBitmap(screen, width, height));
+  const UniqueMemoryDc dc(CreateCompatibleDC(screen));
+  const UniqueBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
   if (dc && bitmap) {
-    const Selection canvas(dc.get(), bitmap.get());
-    const unique_gdi_object font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
-    const Selection lettering(dc.get(), font.get());
-    const unique_gdi_object white = Brush(RGB(255, 255, 255));
-    FillRect(dc.get(), &client, static_cast<HBRUSH>(white.get()));
+    const ScopedSelection canvas(dc.get(), bitmap.get());
+    const UniqueFont font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+    const ScopedSelection lettering(dc.get(), font.get());
+    const UniqueBrush white(CreateSolidBrush(RGB(255, 255, 255)));
+    FillRect(dc.get(), &client, white.get());
     SetBkMode(dc.get(), TRANSPARENT);
 
     const auto& recent = content.expert->market().RecentBids();
