@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "core/registry_store_win32.h"
 #include "core/win32_text.h"
@@ -123,6 +125,56 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
+// The child `count` steps down the z-order from the top.
+HWND NthChild(HWND parent, int count) {
+  HWND child = GetWindow(parent, GW_CHILD);
+  for (int i = 1; i < count && child; ++i) child = GetWindow(child, GW_HWNDNEXT);
+  return child;
+}
+
+HWND ChartOf(HWND terminal) {
+  HWND frame = GetWindow(NthChild(terminal, 7), GW_CHILD);
+  return frame ? GetWindow(frame, GW_CHILD) : nullptr;
+}
+
+// What the window shows on screen, as 0x00RRGGBB pixels: taken from the
+// screen, since another process's window surface can't be read directly.
+std::vector<DWORD> Pixels(HWND window) {
+  RECT area{};
+  GetWindowRect(window, &area);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  SelectObject(memory, previous);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  std::vector<DWORD> pixels(static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0));
+  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+std::vector<std::wstring> ListLines(HWND list) {
+  std::vector<std::wstring> lines;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring line(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+    line.resize(std::max<LRESULT>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data())), 0));
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 TEST(TerminalSimulator, HasTheTerminalsClassTitleAndChartWhereThePanelLooks) {
   const std::wstring account = AccountOf(1);
   Exchange exchange(account);
@@ -135,6 +187,7 @@ TEST(TerminalSimulator, HasTheTerminalsClassTitleAndChartWhereThePanelLooks) {
   HWND step = GetWindow(simulator.window(), GW_CHILD);
   for (int i = 0; i < 6 && step; ++i) step = GetWindow(step, GW_HWNDNEXT);
   ASSERT_TRUE(step);
+  EXPECT_EQ(step, NthChild(simulator.window(), 7));
   const HWND frame = GetWindow(step, GW_CHILD);
   ASSERT_TRUE(frame);
   const HWND chart = GetWindow(frame, GW_CHILD);
@@ -191,6 +244,46 @@ TEST(TerminalSimulator, TradesOnTheCommandsThePanelWrites) {
   exchange.Send(u"b!0.2!sn!bf!f!35!100$tpc$!999!stop!");
   exchange.Write(u"lock", u"0");
   EXPECT_TRUE(exchange.Shows(u"lock", u"0.2!0!0.2"));
+}
+
+TEST(TerminalSimulator, ShowsEachCommandInItsLogAsItArrives) {
+  const std::wstring account = AccountOf(7);
+  Exchange exchange(account);
+  Simulator simulator(account);
+  ASSERT_TRUE(simulator.window());
+  const HWND log = GetWindow(NthChild(simulator.window(), 5), GW_CHILD);
+  ASSERT_EQ(ClassOf(log), L"ListBox");
+  auto logged = [&](const std::wstring& part) {
+    return WaitFor([&] {
+      const auto lines = ListLines(log);
+      return !lines.empty() && lines.back().find(part) != std::wstring::npos;
+    }, 5s);
+  };
+  ASSERT_TRUE(exchange.Send(u"b!0.1!sn!bf!f!-35!-100$tpc$!999!stop!"));
+  EXPECT_TRUE(logged(L"b!0.1!sn!bf!f!-35!-100$tpc$!999!stop!  ->  opened #100001 buy 0.1 at 1.10012"));
+  ASSERT_TRUE(exchange.Send(u"b!0.1!sn!bf!f!-35!-100$tpc$!999!stop!"));
+  EXPECT_TRUE(logged(L"opened #100002"));
+  ASSERT_TRUE(exchange.Send(u"ct!55!stop!stop!stop!stop!stop!stop!stop!stop"));
+  EXPECT_TRUE(logged(L"refused: no open order #55"));
+  ASSERT_TRUE(exchange.Send(u"s!x"));
+  EXPECT_TRUE(logged(L"s!x  ->  ignored: "));
+}
+
+TEST(TerminalSimulator, ItsChartDrawsTheMovingPrice) {
+  const std::wstring account = AccountOf(8);
+  Exchange exchange(account);
+  Simulator simulator(Simulator::Launch{Simulator::TitleOf(account), L"--account " + account + L" --tick-ms 10"});
+  ASSERT_TRUE(simulator.window());
+  const HWND chart = ChartOf(simulator.window());
+  ASSERT_TRUE(chart);
+  std::this_thread::sleep_for(300ms);
+  const std::vector<DWORD> before = Pixels(chart);
+  ASSERT_FALSE(before.empty());
+  std::vector<DWORD> colours(before);
+  std::sort(colours.begin(), colours.end());
+  colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
+  EXPECT_GT(colours.size(), 4u);  // a price line, grid, labels: not a blank area
+  EXPECT_TRUE(WaitFor([&] { return Pixels(chart) != before; }, 5s));
 }
 
 TEST(TerminalSimulator, TwoSimulatorsKeepToTheirOwnKeys) {
