@@ -17,6 +17,7 @@
 // tpon / tpob settings are checked and shown but change nothing.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
