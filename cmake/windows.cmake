@@ -53,6 +53,19 @@ add_dependencies(windows_tests orderpanel)
 target_sources(windows_tests PRIVATE tests/support/gtest_main_win32.cpp)
 gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 
+# The stand-in terminal that the panel is run and tested against.
+add_executable(terminal-sim WIN32
+  sim/chart_view_win32.cpp
+  sim/terminal_sim_win32.cpp
+  sim/terminal_window_win32.cpp
+)
+target_compile_options(terminal-sim PRIVATE ${WIN32_FLAGS})
+target_link_options(terminal-sim PRIVATE -municode -mwindows)
+target_link_libraries(terminal-sim PRIVATE simulator win32_platform user32 gdi32 shell32)
+target_link_libraries(windows_tests PRIVATE simulator)
+# The Windows tests start the simulator from beside themselves.
+add_dependencies(windows_tests terminal-sim)
+
 # Benchmarks under Wine: figures, not tests (./bench runs them).
 add_executable(wine_bench tests/bench/wine_bench_win32.cpp)
 target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})

@@ -1,7 +1,7 @@
 # The fuzz targets: build, replay the seed corpora and megabyte-sized inputs,
 # then fuzz each target for a while. Sourced by ./fuzz and ./test.
 
-FUZZ_TARGETS=(status orders settings terminal_key fields)
+FUZZ_TARGETS=(status orders settings terminal_key fields expert)
 
 build_fuzz() {
   cmake -S "$ROOT" -B "$BUILD/fuzz" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
