@@ -12,11 +12,11 @@ namespace sim {
 namespace {
 
 using toolkit::win32::ScopedSelection;
-using toolkit::win32::UniqueBitmap;
-using toolkit::win32::UniqueBrush;
-using toolkit::win32::UniqueFont;
-using toolkit::win32::UniqueMemoryDc;
-using toolkit::win32::UniquePen;
+using toolkit::win32::unique_bitmap;
+using toolkit::win32::unique_brush;
+using toolkit::win32::unique_font;
+using toolkit::win32::unique_memory_dc;
+using toolkit::win32::unique_pen;
 
 constexpr int kAxisWidth = 70;
 constexpr int kInfoHeight = 58;
@@ -68,7 +68,7 @@ void Text(HDC dc, int x, int y, std::u16string_view text) {
 }
 
 void HorizontalLine(HDC dc, int left, int right, int y, int style, COLORREF colour) {
-  const UniquePen pen(CreatePen(style, 1, colour));
+  const unique_pen pen(CreatePen(style, 1, colour));
   const ScopedSelection selected(dc, pen.get());
   MoveToEx(dc, left, y, nullptr);
   LineTo(dc, right, y);
@@ -88,7 +88,7 @@ void DrawBids(HDC dc, const std::vector<std::int64_t>& bids, const Scale& scale,
   std::vector<POINT> points;
   const int count = static_cast<int>(bids.size());
   for (int i = 0; i < count; ++i) points.push_back({right - (count - 1 - i) * kPixelsPerStep, scale.Y(bids[i])});
-  const UniquePen pen(CreatePen(PS_SOLID, 2, RGB(0, 60, 140)));
+  const unique_pen pen(CreatePen(PS_SOLID, 2, RGB(0, 60, 140)));
   const ScopedSelection selected(dc, pen.get());
   Polyline(dc, points.data(), count);
 }
@@ -99,7 +99,7 @@ void DrawQuote(HDC dc, const Scale& scale, const Quote& quote, int right) {
   // The bid's label on the axis, as on any chart.
   const int y = scale.Y(quote.bid);
   RECT label{right + 1, y - 8, right + kAxisWidth, y + 8};
-  const UniqueBrush fill(CreateSolidBrush(RGB(0, 60, 140)));
+  const unique_brush fill(CreateSolidBrush(RGB(0, 60, 140)));
   FillRect(dc, &label, fill.get());
   SetTextColor(dc, RGB(255, 255, 255));
   Text(dc, right + 6, y - 7, PriceText(quote.bid));
@@ -132,7 +132,7 @@ void DrawInfo(HDC dc, const ChartContent& content, int width, int top) {
   const Expert& expert = *content.expert;
   const Quote quote = expert.market().quote();
   RECT band{0, top, width, top + kInfoHeight};
-  const UniqueBrush fill(CreateSolidBrush(RGB(244, 246, 250)));
+  const unique_brush fill(CreateSolidBrush(RGB(244, 246, 250)));
   FillRect(dc, &band, fill.get());
   HorizontalLine(dc, 0, width, top, PS_SOLID, RGB(200, 200, 200));
   SetTextColor(dc, RGB(20, 20, 20));
@@ -157,13 +157,13 @@ void Paint(HWND window, const ChartContent& content) {
   const int width = std::max<int>(client.right, 1);
   const int height = std::max<int>(client.bottom, 1);
   // Drawn off screen first, so that ten frames a second don't flicker.
-  const UniqueMemoryDc dc(CreateCompatibleDC(screen));
-  const UniqueBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+  const unique_memory_dc dc(CreateCompatibleDC(screen));
+  const unique_bitmap bitmap(CreateCompatibleBitmap(screen, width, height));
   if (dc && bitmap) {
     const ScopedSelection canvas(dc.get(), bitmap.get());
-    const UniqueFont font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+    const unique_font font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
     const ScopedSelection lettering(dc.get(), font.get());
-    const UniqueBrush white(CreateSolidBrush(RGB(255, 255, 255)));
+    const unique_brush white(CreateSolidBrush(RGB(255, 255, 255)));
     FillRect(dc.get(), &client, white.get());
     SetBkMode(dc.get(), TRANSPARENT);
 
