@@ -63,6 +63,8 @@ target_compile_options(terminal-sim PRIVATE ${WIN32_FLAGS})
 target_link_options(terminal-sim PRIVATE -municode -mwindows)
 target_link_libraries(terminal-sim PRIVATE simulator win32_platform user32 gdi32 shell32)
 target_link_libraries(windows_tests PRIVATE simulator)
+# The chart view is tested in-process: another process can't draw into our bitmap.
+target_sources(windows_tests PRIVATE sim/chart_view_win32.cpp)
 # The Windows tests start the simulator from beside themselves.
 add_dependencies(windows_tests terminal-sim)
 

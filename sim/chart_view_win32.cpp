@@ -149,9 +149,9 @@ void DrawInfo(HDC dc, const ChartContent& content, int width, int top) {
   Text(dc, 6, top + 39, content.lastHappening.empty() ? u"waiting for a command" : content.lastHappening);
 }
 
-void Paint(HWND window, const ChartContent& content) {
-  PAINTSTRUCT paint;
-  HDC screen = BeginPaint(window, &paint);
+// Draws the whole chart onto `screen`: for a paint, and for a picture of the
+// window that another program asks for (WM_PRINTCLIENT).
+void Draw(HWND window, HDC screen, const ChartContent& content) {
   RECT client;
   GetClientRect(window, &client);
   const int width = std::max<int>(client.right, 1);
@@ -179,7 +179,6 @@ void Paint(HWND window, const ChartContent& content) {
     DrawInfo(dc.get(), content, width, height - kInfoHeight);
     BitBlt(screen, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
   }
-  EndPaint(window, &paint);
 }
 
 LRESULT CALLBACK ChartProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -193,7 +192,16 @@ LRESULT CALLBACK ChartProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT:
       if (const auto* content = reinterpret_cast<const ChartContent*>(GetWindowLongPtrW(window, GWLP_USERDATA));
           content && content->expert) {
-        Paint(window, *content);
+        PAINTSTRUCT paint;
+        Draw(window, BeginPaint(window, &paint), *content);
+        EndPaint(window, &paint);
+        return 0;
+      }
+      break;
+    case WM_PRINTCLIENT:
+      if (const auto* content = reinterpret_cast<const ChartContent*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+          content && content->expert) {
+        Draw(window, reinterpret_cast<HDC>(wParam), *content);
         return 0;
       }
       break;

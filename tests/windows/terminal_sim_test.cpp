@@ -132,38 +132,6 @@ HWND NthChild(HWND parent, int count) {
   return child;
 }
 
-HWND ChartOf(HWND terminal) {
-  HWND frame = GetWindow(NthChild(terminal, 7), GW_CHILD);
-  return frame ? GetWindow(frame, GW_CHILD) : nullptr;
-}
-
-// What the window shows on screen, as 0x00RRGGBB pixels: taken from the
-// screen, since another process's window surface can't be read directly.
-std::vector<DWORD> Pixels(HWND window) {
-  RECT area{};
-  GetWindowRect(window, &area);
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  SelectObject(memory, previous);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  std::vector<DWORD> pixels(static_cast<std::size_t>(std::max(width, 0)) * std::max(height, 0));
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 std::vector<std::wstring> ListLines(HWND list) {
   std::vector<std::wstring> lines;
   const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
@@ -267,23 +235,6 @@ TEST(TerminalSimulator, ShowsEachCommandInItsLogAsItArrives) {
   EXPECT_TRUE(logged(L"refused: no open order #55"));
   ASSERT_TRUE(exchange.Send(u"s!x"));
   EXPECT_TRUE(logged(L"s!x  ->  ignored: "));
-}
-
-TEST(TerminalSimulator, ItsChartDrawsTheMovingPrice) {
-  const std::wstring account = AccountOf(8);
-  Exchange exchange(account);
-  Simulator simulator(Simulator::Launch{Simulator::TitleOf(account), L"--account " + account + L" --tick-ms 10"});
-  ASSERT_TRUE(simulator.window());
-  const HWND chart = ChartOf(simulator.window());
-  ASSERT_TRUE(chart);
-  std::this_thread::sleep_for(300ms);
-  const std::vector<DWORD> before = Pixels(chart);
-  ASSERT_FALSE(before.empty());
-  std::vector<DWORD> colours(before);
-  std::sort(colours.begin(), colours.end());
-  colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
-  EXPECT_GT(colours.size(), 4u);  // a price line, grid, labels: not a blank area
-  EXPECT_TRUE(WaitFor([&] { return Pixels(chart) != before; }, 5s));
 }
 
 TEST(TerminalSimulator, TwoSimulatorsKeepToTheirOwnKeys) {
