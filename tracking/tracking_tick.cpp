@@ -14,8 +14,11 @@ WindowHandle FindChartWindow(WindowSystem& windows, WindowHandle terminal) {
   return window;
 }
 
-TickDecision TrackingTick(WindowSystem& windows, WindowHandle panel) {
+TickDecision TrackingTick(WindowSystem& windows, WindowHandle panel, TrackingMemory& memory) {
   const WindowHandle front = windows.ForegroundWindow();
+  memory.ticksSinceChange = front == memory.lastInFront ? memory.ticksSinceChange + 1 : 0;
+  memory.lastInFront = front;
+  const bool newInFront = memory.ticksSinceChange < kReassertTicks;
   const std::u16string className = front ? windows.ClassName(front, kClassBufferChars) : std::u16string();
   const std::u16string title = front ? windows.WindowText(front, kTitleBufferChars) : std::u16string();
   TickDecision decision;
@@ -28,7 +31,7 @@ TickDecision TrackingTick(WindowSystem& windows, WindowHandle panel) {
     decision.inFront = InFront::OtherWindow;
     return decision;
   }
-  windows.SetZOrder(panel, ZOrder::Topmost);
+  windows.SetZOrder(panel, newInFront ? ZOrder::ReassertTopmost : ZOrder::Topmost);
   decision.inFront = InFront::Terminal;
   decision.chartWindow = FindChartWindow(windows, front);
   decision.terminalKey = TerminalKeyOf(title);

@@ -32,9 +32,21 @@ struct TickDecision {
   std::optional<Rect> chartRect;  // nullopt: no chart found, the panel stays put
 };
 
+// What one tick leaves for the next.
+struct TrackingMemory {
+  WindowHandle lastInFront = 0;
+  int ticksSinceChange = 0;
+};
+
+// A window that has come to the front may be drawn over the panel for a
+// moment after the tick that first sees it (its window is shown, then
+// raised): the topmost state is asserted anew for this many ticks.
+inline constexpr int kReassertTicks = 5;
+
 // Looks at the window in front and sets the panel's z-order: topmost beside
-// a terminal, to the bottom behind anything else, untouched when the panel
-// itself is in front.
-TickDecision TrackingTick(WindowSystem& windows, WindowHandle panel);
+// a terminal (asserted anew just after that terminal came to the front),
+// to the bottom behind anything else, untouched when the panel itself is in
+// front.
+TickDecision TrackingTick(WindowSystem& windows, WindowHandle panel, TrackingMemory& memory);
 
 }  // namespace tracking

@@ -18,7 +18,14 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-enum class ZOrder { Topmost, Bottom };
+enum class ZOrder {
+  Topmost,
+  Bottom,
+  // Topmost once more, through the ordinary band: a terminal that has just
+  // come to the front was raised over the panel on screen, and under Wine
+  // only a change of the topmost state puts the panel back above it.
+  ReassertTopmost,
+};
 
 class WindowSystem {
  public:

@@ -49,8 +49,10 @@ std::optional<Rect> Win32WindowSystem::WindowRect(WindowHandle window) {
 }
 
 void Win32WindowSystem::SetZOrder(WindowHandle window, ZOrder order) {
-  SetWindowPos(HandleOf(window), order == ZOrder::Topmost ? HWND_TOPMOST : HWND_BOTTOM, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  // Never activating: the panel must not take the front from the terminal.
+  constexpr UINT kOnlyZOrder = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;
+  if (order == ZOrder::ReassertTopmost) SetWindowPos(HandleOf(window), HWND_NOTOPMOST, 0, 0, 0, 0, kOnlyZOrder);
+  SetWindowPos(HandleOf(window), order == ZOrder::Bottom ? HWND_BOTTOM : HWND_TOPMOST, 0, 0, 0, 0, kOnlyZOrder);
 }
 
 }  // namespace tracking

@@ -14,6 +14,7 @@
 #include "toolkit/panel.h"
 #include "toolkit/radio_button.h"
 #include "toolkit/timer.h"
+#include "tracking/tracking_tick.h"
 #include "ui/platform.h"
 
 // The economic calendar that the context menu opens.
@@ -99,6 +100,7 @@ class TForm1 : public toolkit::Form {
  private:
   ui::Platform& platform_;
   toolkit::RadioGroup policyGroup_;
+  tracking::TrackingMemory trackingMemory_;
 
   exchange::OrderSettings CurrentOrderSettings() const;
   void OpenOrder(exchange::Side side, std::u16string_view lot);

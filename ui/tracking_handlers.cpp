@@ -3,7 +3,7 @@
 #include "ui/form1.h"
 
 void TForm1::Timer1Timer() {
-  const tracking::TickDecision tick = tracking::TrackingTick(platform_.windows, Handle());
+  const tracking::TickDecision tick = tracking::TrackingTick(platform_.windows, Handle(), trackingMemory_);
   if (tick.inFront != tracking::InFront::Terminal) return;
   TerminalKey = tick.terminalKey;
   ChartWindow = tick.chartWindow;

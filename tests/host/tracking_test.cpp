@@ -24,6 +24,7 @@ struct Desktop {
     other = windows.AddWindow({u"Notepad", u"Untitled", {}, {}});
   }
   FakeWindowSystem windows;
+  tracking::TrackingMemory memory;
   WindowHandle panel, terminal, chart, other;
   std::vector<WindowHandle> children;
 };
@@ -44,7 +45,7 @@ TEST(TrackingTick, TitlesAreReadThroughAn88CharacterBuffer) {
   longTitle += u":rest of the title";  // the first ':' at position 95
   Desktop d(longTitle);
   d.windows.foreground = d.terminal;
-  EXPECT_EQ(tracking::TrackingTick(d.windows, d.panel).terminalKey, std::u16string(87, u'k'));
+  EXPECT_EQ(tracking::TrackingTick(d.windows, d.panel, d.memory).terminalKey, std::u16string(87, u'k'));
 }
 
 TEST(TrackingTick, DecidesByTheWindowInFront) {
@@ -58,20 +59,41 @@ TEST(TrackingTick, DecidesByTheWindowInFront) {
       {d.panel, InFront::Panel, {}},
       {d.other, InFront::OtherWindow, {{d.panel, ZOrder::Bottom}}},
       {0, InFront::OtherWindow, {{d.panel, ZOrder::Bottom}}},
-      {d.terminal, InFront::Terminal, {{d.panel, ZOrder::Topmost}}},
+      {d.terminal, InFront::Terminal, {{d.panel, ZOrder::ReassertTopmost}}},
   };
   for (const Case& c : cases) {
     d.windows.zOrderCalls.clear();
     d.windows.foreground = c.front;
-    const auto tick = tracking::TrackingTick(d.windows, d.panel);
+    const auto tick = tracking::TrackingTick(d.windows, d.panel, d.memory);
     EXPECT_EQ(tick.inFront, c.expected);
     EXPECT_EQ(d.windows.zOrderCalls, c.zOrder);
   }
   d.windows.foreground = d.terminal;
-  const auto tick = tracking::TrackingTick(d.windows, d.panel);
+  const auto tick = tracking::TrackingTick(d.windows, d.panel, d.memory);
   EXPECT_EQ(tick.terminalKey, u"12345");
   EXPECT_EQ(tick.chartWindow, d.chart);
   EXPECT_EQ(tick.chartRect, (tracking::Rect{150, 180, 850, 650}));
+}
+
+TEST(TrackingTick, ATerminalJustInFrontHasTheTopmostStateAssertedAnewForAWhile) {
+  Desktop d;
+  const auto ordersOver = [&d](int ticks) {
+    std::vector<ZOrder> orders;
+    for (int i = 0; i < ticks; ++i) {
+      d.windows.zOrderCalls.clear();
+      tracking::TrackingTick(d.windows, d.panel, d.memory);
+      orders.push_back(d.windows.zOrderCalls.at(0).second);
+    }
+    return orders;
+  };
+  d.windows.foreground = d.terminal;
+  std::vector<ZOrder> expected(tracking::kReassertTicks, ZOrder::ReassertTopmost);
+  expected.insert(expected.end(), 3, ZOrder::Topmost);
+  EXPECT_EQ(ordersOver(tracking::kReassertTicks + 3), expected);
+  d.windows.foreground = d.panel;  // the user works in the panel, then clicks the terminal again
+  tracking::TrackingTick(d.windows, d.panel, d.memory);
+  d.windows.foreground = d.terminal;
+  EXPECT_EQ(ordersOver(1), std::vector<ZOrder>{ZOrder::ReassertTopmost});
 }
 
 TEST(TrackingTick, OnlyTheExactClassNameIsATerminal) {
@@ -79,7 +101,7 @@ TEST(TrackingTick, OnlyTheExactClassNameIsATerminal) {
                                          u"MetaQuotes::MetaTrader::4.00 ", u""}) {
     Desktop d(u"1: x", className);
     d.windows.foreground = d.terminal;
-    EXPECT_EQ(tracking::TrackingTick(d.windows, d.panel).inFront, InFront::OtherWindow);
+    EXPECT_EQ(tracking::TrackingTick(d.windows, d.panel, d.memory).inFront, InFront::OtherWindow);
   }
 }
 
@@ -87,7 +109,7 @@ TEST(TrackingTick, AShallowTreeHasNoChart) {
   Desktop d;
   d.windows.Get(d.terminal).children.resize(6);  // no seventh child
   d.windows.foreground = d.terminal;
-  const auto tick = tracking::TrackingTick(d.windows, d.panel);
+  const auto tick = tracking::TrackingTick(d.windows, d.panel, d.memory);
   EXPECT_EQ(tick.inFront, InFront::Terminal);
   EXPECT_EQ(tick.chartWindow, 0u);
   EXPECT_FALSE(tick.chartRect);
