@@ -1,4 +1,5 @@
 #include "toolkit/win32/glass_paint_win32.h"
+#include "toolkit/win32/repaint_counter_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -70,14 +71,7 @@ GlassButton Button(toolkit::Color face, toolkit::Color glow, std::u16string capt
   return GlassButton(nullptr, {0, 0, width, 27}, std::move(caption), GlassColors{.face = face, .glow = glow}, font);
 }
 
-// GDI objects of this process, by asking for the type of every handle index
-// (Wine finds an object by the low 16 bits alone).
-int CountGdiObjects() {
-  int count = 0;
-  for (std::uintptr_t index = 1; index <= 0xFFFF; ++index)
-    count += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
-  return count;
-}
+int CountGdiObjects() { return toolkit::win32::LiveGdiObjects(); }
 
 TEST(GlassPaint, LeavesNoGdiObjectBehind) {
   const int before = CountGdiObjects();

@@ -82,6 +82,7 @@ void FormView::TakePlace() {
 
 std::optional<LRESULT> FormView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == RepaintCountMessage()) return static_cast<LRESULT>(RepaintCount());
+  if (message == GdiCountMessage()) return LiveGdiObjects();
   switch (message) {
     case WM_WINDOWPOSCHANGED:
       if (!(reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_NOMOVE)) TakePlace();
