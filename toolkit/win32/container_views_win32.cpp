@@ -1,5 +1,7 @@
 #include "toolkit/win32/container_views_win32.h"
 
+#include <cstdint>
+
 #include <algorithm>
 
 #include "toolkit/form.h"
@@ -58,7 +60,11 @@ ContainerView::ContainerView(Control& model, std::u16string_view text, HWND pare
                              parent, context),
            model, context),
       color_(color),
-      brush_(BrushOf(color)) {}
+      brush_(BrushOf(color)) {
+  SetPropW(Handle(), kColorProperty, reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(color)));
+}
+
+ContainerView::~ContainerView() { RemovePropW(Handle(), kColorProperty); }
 
 std::optional<LRESULT> ContainerView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -94,6 +100,7 @@ void ContainerView::ShowColor(Color color) {
   if (color == color_) return;
   color_ = color;
   brush_ = BrushOf(color);
+  SetPropW(Handle(), kColorProperty, reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(color)));
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 

@@ -14,9 +14,14 @@ inline constexpr wchar_t kContainerWindowClass[] = L"OrderPanelContainer";
 unique_brush BrushOf(Color color);
 COLORREF ColorRefOf(Color color);
 
+// The colour a container shows, as a window property that another program
+// (automation, tests) can read: the indicator bars carry their meaning in it.
+inline constexpr wchar_t kColorProperty[] = L"orderpanel.color";
+
 class ContainerView : public View {
  protected:
   ContainerView(Control& model, std::u16string_view text, HWND parent, ViewContext& context, Color color);
+  ~ContainerView() override;
 
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   virtual void Paint(HDC dc, const RECT& client) = 0;
