@@ -113,7 +113,7 @@ TEST_F(ViewMenus, TabMovesTheFocusInTabOrder) {
   SetFocus(WindowOf(ui_.edit));
   std::vector<HWND> visited;
   for (int i = 0; i < 3; ++i) {
-    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0};
+    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(window_.Handle(), &tab));
     visited.push_back(GetFocus());
   }

@@ -18,9 +18,7 @@ BYTE QualityOf(TextRendering rendering) {
 
 }  // namespace
 
-HFONT FontCache::Get(const Font& font) {
-  for (const auto& [known, handle] : fonts_)
-    if (known == font) return handle.get();
+unique_font CreateFontOf(const Font& font) {
   LOGFONTW description{};
   description.lfHeight = font.height;
   description.lfWeight = FW_NORMAL;
@@ -28,7 +26,13 @@ HFONT FontCache::Get(const Font& font) {
   description.lfQuality = QualityOf(font.rendering);
   const std::size_t length = std::min<std::size_t>(font.face.size(), LF_FACESIZE - 1);
   std::copy_n(font.face.begin(), length, description.lfFaceName);
-  return fonts_.emplace_back(font, unique_font(CreateFontIndirectW(&description))).second.get();
+  return unique_font(CreateFontIndirectW(&description));
+}
+
+HFONT FontCache::Get(const Font& font) {
+  for (const auto& [known, handle] : fonts_)
+    if (known == font) return handle.get();
+  return fonts_.emplace_back(font, CreateFontOf(font)).second.get();
 }
 
 }  // namespace toolkit::win32

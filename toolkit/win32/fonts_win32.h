@@ -12,6 +12,9 @@
 
 namespace toolkit::win32 {
 
+// A new GDI font for a toolkit font: face, height and text rendering.
+unique_font CreateFontOf(const Font& font);
+
 class FontCache {
  public:
   HFONT Get(const Font& font);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/form.h"
+#include "toolkit/win32/fonts_win32.h"
 #include "toolkit/win32/gdi_handles.h"
 
 namespace toolkit::win32 {
@@ -166,29 +167,6 @@ void PaintGlass(const PixelCanvas& canvas, const GlassFace& glass) {
   }
 }
 
-BYTE QualityOf(TextRendering rendering) {
-  switch (rendering) {
-    case TextRendering::ClearType:
-      return CLEARTYPE_QUALITY;
-    case TextRendering::AntiAliased:
-      return ANTIALIASED_QUALITY;
-    case TextRendering::Default:
-      break;
-  }
-  return DEFAULT_QUALITY;
-}
-
-unique_font CreateCaptionFont(const Font& font) {
-  LOGFONTW description{};
-  description.lfHeight = font.height;
-  description.lfWeight = FW_NORMAL;
-  description.lfCharSet = DEFAULT_CHARSET;
-  description.lfQuality = QualityOf(font.rendering);
-  const std::wstring face(font.face.begin(), font.face.end());
-  wcsncpy(description.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  return unique_font(CreateFontIndirectW(&description));
-}
-
 void DrawCaption(const PixelCanvas& canvas, const std::wstring& text, COLORREF colour, int drop) {
   SetTextColor(canvas.dc(), colour);
   RECT box{0, drop, canvas.width(), canvas.height() + drop};
@@ -214,7 +192,7 @@ void DrawCaptionShadow(const PixelCanvas& canvas, const std::wstring& text, int 
 void PaintCaption(const PixelCanvas& canvas, const GlassButton& button, GlassState state) {
   const std::u16string& caption = button.Caption();
   if (caption.empty()) return;
-  const unique_font font = CreateCaptionFont(button.CaptionFont());
+  const unique_font font = CreateFontOf(button.CaptionFont());
   const ScopedSelection selected(canvas.dc(), font.get());
   SetBkMode(canvas.dc(), TRANSPARENT);
   const std::wstring text(caption.begin(), caption.end());
