@@ -104,9 +104,13 @@ class PanelOnTerminal {
 };
 
 // Waits until the panel is topmost on `terminal`'s chart, above the terminal.
+// The terminal is brought back to the front whenever another window took it
+// (the panel as it starts, or a window of a test running alongside), as a
+// user would click it.
 bool ShowsOnTopOf(const PanelOnTerminal& panel, const Simulator& terminal, int offsetX = 0, int offsetY = 0) {
   return PumpUntil(
       [&] {
+        if (GetForegroundWindow() != terminal.window()) SetForegroundWindow(terminal.window());
         return IsTopmost(panel.Window()) && IsAbove(panel.Window(), terminal.window()) &&
                panel.DockedOn(terminal.Chart(), offsetX, offsetY);
       },
@@ -326,17 +330,15 @@ TEST(EndToEnd, OrdersMenuOfEitherCloseButtonListsTheLastOrderFirstAndClosesTheCh
 TEST(EndToEnd, OrdersMenuShownManyTimesLeavesNoGdiObjectBehind) {
   const std::wstring account = AccountOf(7);
   Exchange exchange(account);
-  // Written directly: the panel reads the list whoever wrote it.
+  // The simulator publishes once, then no more for the test's time, so that
+  // the list written after it stays.
+  Simulator terminal = Simulator::OfAccount(account, L"--x 400 --y 400 --width 560 --height 480 --publish-ms 100000");
+  ASSERT_TRUE(terminal.window());
+  ASSERT_TRUE(exchange.Shows(u"r_ord", u"0"));
   exchange.Write(u"r_ord", u"3!501!buy!0.1!1.1!502!sell!0.2!1.2!503!BUY!0.3!1.3");
   PanelOnTerminal panel;
   ASSERT_TRUE(panel.Window());
-  // No terminal in front: the panel works under the key it was given last,
-  // so one comes to the front once.
-  Simulator terminal = Simulator::OfAccount(account, L"--x 400 --y 400 --width 560 --height 480 --publish-ms 100000");
-  ASSERT_TRUE(terminal.window());
-  ASSERT_TRUE(BringToFront(terminal.window()));
   ASSERT_TRUE(ShowsOnTopOf(panel, terminal));
-  exchange.Write(u"r_ord", u"3!501!buy!0.1!1.1!502!sell!0.2!1.2!503!BUY!0.3!1.3");
   PumpUntil([] { return false; }, 1300ms);
 
   // Each round shows the menu twice, dismissed with Escape, then chosen from:
@@ -348,7 +350,11 @@ TEST(EndToEnd, OrdersMenuShownManyTimesLeavesNoGdiObjectBehind) {
       PostMessageW(button, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(button), MAKELPARAM(corner.left, corner.top));
       PostMessageW(button, WM_KEYDOWN, VK_ESCAPE, 0);
       panel.Choose(button, 0);
-      if (!exchange.Shows(u"prikaz", u"ct!503!stop!stop!stop!stop!stop!stop!stop!stop")) return false;
+      if (!exchange.Shows(u"prikaz", u"ct!503!stop!stop!stop!stop!stop!stop!stop!stop")) {
+        const std::u16string written = exchange.Read(u"prikaz");
+        ADD_FAILURE() << "round " << i << ": " << std::string(written.begin(), written.end());
+        return false;
+      }
       exchange.Write(u"prikaz", u"");
     }
     return true;
