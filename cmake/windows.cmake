@@ -51,7 +51,14 @@ target_link_libraries(windows_tests PRIVATE toolkit_win32 win32_platform gtest)
 # The panel program itself is started by the tests that look at its window.
 add_dependencies(windows_tests orderpanel)
 target_sources(windows_tests PRIVATE tests/support/gtest_main_win32.cpp)
-gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+# Tests that show windows share the one virtual desktop and its window in
+# front (a panel follows whichever terminal is in front): they take turns,
+# while the others run beside them.
+set(DESKTOP_SUITES "EndToEnd.*:PanelWindow.*:SimulatorChart.*:TerminalSimulator.*:ViewMenus.*:Views.*:PanelViews.*:TooltipText.*")
+gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  TEST_FILTER "-${DESKTOP_SUITES}")
+gtest_discover_tests(windows_tests TEST_PREFIX "windows." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  TEST_FILTER "${DESKTOP_SUITES}" PROPERTIES RESOURCE_LOCK desktop)
 
 # The stand-in terminal that the panel is run and tested against.
 add_executable(terminal-sim WIN32

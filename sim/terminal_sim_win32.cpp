@@ -91,7 +91,9 @@ int Run(sim::TerminalWindow& window, sim::Expert& expert, const sim::Options& op
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const sim::ParsedOptions parsed = sim::ParseOptions(Arguments());
   core::RegistryStore store;
-  sim::Expert expert(store, tracking::TerminalKeyOf(parsed.options.title), sim::SeedOf(parsed.options));
+  // Keyed as the panel keys it: by as much of the title as it reads.
+  const std::u16string readTitle = parsed.options.title.substr(0, tracking::kTitleBufferChars - 1);
+  sim::Expert expert(store, tracking::TerminalKeyOf(readTitle), sim::SeedOf(parsed.options));
   sim::TerminalWindow window(instance, parsed.options, expert);
   if (!window.created()) return 1;
   window.Note(u"expert started under HKEY_CURRENT_USER\\" + expert.key());

@@ -10,114 +10,15 @@
 #include <thread>
 #include <vector>
 
-#include "core/registry_store_win32.h"
-#include "core/win32_text.h"
-#include "tests/support/raw_registry_win32.h"
-#include "tracking/tracking_tick.h"
+#include "tests/support/terminal_sim_win32.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeout = 10s) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(5ms);
-  }
-  return true;
-}
-
-std::wstring SimulatorPath() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + L"terminal-sim.exe";
-}
-
-// An account number of this test process's own, so that tests running side
-// by side never share a key.
-std::wstring AccountOf(int tag) { return std::to_wstring(GetCurrentProcessId() * 10 + tag); }
-
-// One running simulator; closed (or, failing that, ended) when it goes.
-class Simulator {
- public:
-  struct Launch {
-    std::wstring title;    // the window to wait for
-    std::wstring options;  // the command line after the program
-  };
-  explicit Simulator(const Launch& launch) : title_(launch.title) {
-    std::wstring command = L"\"" + SimulatorPath() + L"\" " + launch.options;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
-      return;
-    const std::wstring windowClass = core::ToWide(tracking::kTerminalClass);
-    // Shown once its whole tree is built.
-    WaitFor([&] {
-      window_ = FindWindowW(windowClass.c_str(), title_.c_str());
-      return window_ && IsWindowVisible(window_);
-    });
-  }
-  static std::wstring TitleOf(const std::wstring& account) { return account + L": Demo-Server - EURUSD,H1"; }
-  explicit Simulator(const std::wstring& account, const std::wstring& more = L"")
-      : Simulator(Launch{TitleOf(account), L"--account " + account + L" --tick-ms 0 " + more}) {}
-  ~Simulator() {
-    Close();
-    if (process_.hProcess) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 5000);
-      CloseHandle(process_.hProcess);
-      CloseHandle(process_.hThread);
-    }
-  }
-  Simulator(const Simulator&) = delete;
-  Simulator& operator=(const Simulator&) = delete;
-
-  HWND window() const { return window_; }
-
-  // Asks the window to close; true when the process then ended by itself.
-  bool Close() {
-    if (!process_.hProcess) return false;
-    if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
-    window_ = nullptr;
-    DWORD code = STILL_ACTIVE;
-    return WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0 &&
-           GetExitCodeProcess(process_.hProcess, &code) && code == 0;
-  }
-
- private:
-  std::wstring title_;
-  PROCESS_INFORMATION process_{};
-  HWND window_ = nullptr;
-};
-
-// The exchange key of one simulator, emptied before and after the test.
-class Exchange {
- public:
-  explicit Exchange(const std::wstring& key) : key_(key) { testing_support::DeleteTree(key_); }
-  ~Exchange() { testing_support::DeleteTree(key_); }
-  Exchange(const Exchange&) = delete;
-  Exchange& operator=(const Exchange&) = delete;
-
-  std::u16string Read(std::u16string_view name) { return store_.ReadIniReg(core::FromWide(key_), name); }
-  void Write(std::u16string_view name, std::u16string_view value) {
-    store_.WriteIniReg(core::FromWide(key_), name, value);
-  }
-  // Writes a command as the panel does and waits until the expert took it.
-  bool Send(std::u16string_view command) {
-    Write(u"prikaz", command);
-    return WaitFor([&] { return Read(u"prikaz").empty(); });
-  }
-  bool Shows(std::u16string_view name, std::u16string_view expected) {
-    return WaitFor([&] { return Read(name) == expected; }, 5s);
-  }
-
- private:
-  std::wstring key_;
-  core::RegistryStore store_;
-};
+using testing_support::AccountOf;
+using testing_support::Exchange;
+using testing_support::Simulator;
+using testing_support::WaitFor;
 
 std::wstring ClassOf(HWND window) {
   wchar_t name[256] = {};
@@ -146,7 +47,7 @@ std::vector<std::wstring> ListLines(HWND list) {
 TEST(TerminalSimulator, HasTheTerminalsClassTitleAndChartWhereThePanelLooks) {
   const std::wstring account = AccountOf(1);
   Exchange exchange(account);
-  Simulator simulator(account);
+  Simulator simulator = Simulator::OfAccount(account);
   ASSERT_TRUE(simulator.window());
   EXPECT_EQ(ClassOf(simulator.window()), L"MetaQuotes::MetaTrader::4.00");
 
@@ -185,7 +86,7 @@ TEST(TerminalSimulator, HasTheTerminalsClassTitleAndChartWhereThePanelLooks) {
 TEST(TerminalSimulator, TradesOnTheCommandsThePanelWrites) {
   const std::wstring account = AccountOf(2);
   Exchange exchange(account);
-  Simulator simulator(account);
+  Simulator simulator = Simulator::OfAccount(account);
   ASSERT_TRUE(simulator.window());
   struct Step {
     std::u16string command;
@@ -217,7 +118,7 @@ TEST(TerminalSimulator, TradesOnTheCommandsThePanelWrites) {
 TEST(TerminalSimulator, ShowsEachCommandInItsLogAsItArrives) {
   const std::wstring account = AccountOf(7);
   Exchange exchange(account);
-  Simulator simulator(account);
+  Simulator simulator = Simulator::OfAccount(account);
   ASSERT_TRUE(simulator.window());
   const HWND log = GetWindow(NthChild(simulator.window(), 5), GW_CHILD);
   ASSERT_EQ(ClassOf(log), L"ListBox");
@@ -240,7 +141,8 @@ TEST(TerminalSimulator, ShowsEachCommandInItsLogAsItArrives) {
 TEST(TerminalSimulator, TwoSimulatorsKeepToTheirOwnKeys) {
   const std::wstring first = AccountOf(3), second = AccountOf(4);
   Exchange firstExchange(first), secondExchange(second);
-  Simulator firstSimulator(first), secondSimulator(second);
+  Simulator firstSimulator = Simulator::OfAccount(first);
+  Simulator secondSimulator = Simulator::OfAccount(second);
   ASSERT_TRUE(firstSimulator.window());
   ASSERT_TRUE(secondSimulator.window());
   EXPECT_NE(firstSimulator.window(), secondSimulator.window());
@@ -258,7 +160,7 @@ TEST(TerminalSimulator, TwoSimulatorsKeepToTheirOwnKeys) {
 TEST(TerminalSimulator, AWholeTitleWithoutAColonIsTheKey) {
   const std::wstring title = L"orderpanel simulator " + AccountOf(5);
   Exchange exchange(title);
-  Simulator simulator(Simulator::Launch{title, L"--title \"" + title + L"\" --tick-ms 0"});
+  Simulator simulator(L"--title \"" + title + L"\" --tick-ms 0");
   ASSERT_TRUE(simulator.window());
   ASSERT_TRUE(exchange.Send(u"s!0.1!sn!bf!f!35!100$tpc$!999!stop!"));
   EXPECT_TRUE(exchange.Shows(u"lock", u"0!0.1!-0.1"));
@@ -267,7 +169,7 @@ TEST(TerminalSimulator, AWholeTitleWithoutAColonIsTheKey) {
 TEST(TerminalSimulator, KeepsUpWithCommandsAtAMillisecond) {
   const std::wstring account = AccountOf(6);
   Exchange exchange(account);
-  Simulator simulator(account, L"--publish-ms 1 --tick-ms 1");
+  Simulator simulator = Simulator::OfAccount(account, L"--publish-ms 1 --tick-ms 1");
   ASSERT_TRUE(simulator.window());
   const auto start = std::chrono::steady_clock::now();
   constexpr int kCommands = 40;

@@ -100,6 +100,36 @@ TEST_F(ViewMenus, TheCloseButtonsMenuIsRebuiltOnEachPopupAndDrawsItsImages) {
   EXPECT_EQ(imageListsMade_, 1);  // made once, not per popup
 }
 
+// The window of this thread's open menu, if one shows.
+HWND OpenMenuOfThisThread() {
+  for (HWND menu = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); menu;
+       menu = FindWindowExW(nullptr, menu, L"#32768", nullptr))
+    if (IsWindowVisible(menu) && GetWindowThreadProcessId(menu, nullptr) == GetCurrentThreadId()) return menu;
+  return nullptr;
+}
+
+TEST_F(ViewMenus, AMenuAskedForByKeyboardOpensAtTheControlsCorner) {
+  ShowWindow(window_.Handle(), SW_SHOW);
+  // The menu's own loop runs the timer: it notes where the menu shows and ends it.
+  static RECT shown;
+  shown = {};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (const HWND menu = OpenMenuOfThisThread()) {
+      GetWindowRect(menu, &shown);
+      EndMenu();
+    }
+  });
+  const HWND button = WindowOf(ui_.button);
+  // As the window system sends it for Shift+F10 or the menu key.
+  SendMessageW(button, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(button), MAKELPARAM(-1, -1));
+  KillTimer(nullptr, timer);
+  POINT corner{0, 0};
+  ClientToScreen(button, &corner);
+  EXPECT_EQ(ui_.popups, 1);
+  EXPECT_EQ(shown.left, corner.x);
+  EXPECT_EQ(shown.top, corner.y);
+}
+
 TEST_F(ViewMenus, EditsKeepTheirOwnMenu) {
   ShowWindow(window_.Handle(), SW_SHOW);
   OpenMenuWithKeys(WindowOf(ui_.edit), {{WM_KEYDOWN, VK_ESCAPE}});

@@ -90,7 +90,9 @@ void View::ShowContextMenu(LPARAM where) {
   PopupMenu* menu = model_.EffectiveContextMenu();
   if (!menu) return;
   POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
-  if (where == -1) {  // from the keyboard: at the window's top-left corner
+  // From the keyboard both coordinates are -1; on 64-bit the lParam itself is
+  // 0xFFFFFFFF, not -1, so the coordinates are what tells.
+  if (at.x == -1 && at.y == -1) {  // at the window's top-left corner
     at = {0, 0};
     ClientToScreen(Handle(), &at);
   }
