@@ -13,7 +13,7 @@
 #include "core/registry_store_win32.h"
 #include "core/win32_text.h"
 #include "tests/support/raw_registry_win32.h"
-#include "tracking/tracking_tick.h"
+#include "tests/support/terminal_simulator_win32.h"
 
 namespace {
 
@@ -28,70 +28,8 @@ bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds timeou
   return true;
 }
 
-std::wstring SimulatorPath() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path);
-  folder.resize(folder.find_last_of(L"\\/") + 1);
-  return folder + L"terminal-sim.exe";
-}
-
-// An account number of this test process's own, so that tests running side
-// by side never share a key.
-std::wstring AccountOf(int tag) { return std::to_wstring(GetCurrentProcessId() * 10 + tag); }
-
-// One running simulator; closed (or, failing that, ended) when it goes.
-class Simulator {
- public:
-  struct Launch {
-    std::wstring title;    // the window to wait for
-    std::wstring options;  // the command line after the program
-  };
-  explicit Simulator(const Launch& launch) : title_(launch.title) {
-    std::wstring command = L"\"" + SimulatorPath() + L"\" " + launch.options;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
-      return;
-    const std::wstring windowClass = core::ToWide(tracking::kTerminalClass);
-    // Shown once its whole tree is built.
-    WaitFor([&] {
-      window_ = FindWindowW(windowClass.c_str(), title_.c_str());
-      return window_ && IsWindowVisible(window_);
-    });
-  }
-  static std::wstring TitleOf(const std::wstring& account) { return account + L": Demo-Server - EURUSD,H1"; }
-  explicit Simulator(const std::wstring& account, const std::wstring& more = L"")
-      : Simulator(Launch{TitleOf(account), L"--account " + account + L" --tick-ms 0 " + more}) {}
-  ~Simulator() {
-    Close();
-    if (process_.hProcess) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 5000);
-      CloseHandle(process_.hProcess);
-      CloseHandle(process_.hThread);
-    }
-  }
-  Simulator(const Simulator&) = delete;
-  Simulator& operator=(const Simulator&) = delete;
-
-  HWND window() const { return window_; }
-
-  // Asks the window to close; true when the process then ended by itself.
-  bool Close() {
-    if (!process_.hProcess) return false;
-    if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
-    window_ = nullptr;
-    DWORD code = STILL_ACTIVE;
-    return WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0 &&
-           GetExitCodeProcess(process_.hProcess, &code) && code == 0;
-  }
-
- private:
-  std::wstring title_;
-  PROCESS_INFORMATION process_{};
-  HWND window_ = nullptr;
-};
+using testing_support::AccountOf;
+using testing_support::Simulator;
 
 // The exchange key of one simulator, emptied before and after the test.
 class Exchange {
