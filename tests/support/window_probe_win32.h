@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -19,7 +21,10 @@ inline std::wstring TextOf(HWND window) {
   DWORD_PTR copied = 0;
   SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
                       &copied);
-  text.resize(copied);
+  // The text may change between the two messages, and under Wine the count
+  // that comes back from another process can exceed what was copied: the
+  // copy ends at its terminating null.
+  text.resize(std::min<std::size_t>(copied, wcsnlen(text.data(), text.size())));
   return text;
 }
 

@@ -1,0 +1,113 @@
+// Values of any length in what the real panel reads from its terminal's key:
+// a megabyte of each status value and of the order list, a profile of
+// 100,000 characters. The panel must keep answering, on its first reads as on
+// later ones, and leave the stored values as they are.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tests/support/panel_health_win32.h"
+#include "tests/support/raw_registry_win32.h"
+#include "tests/support/running_panel_win32.h"
+#include "tests/support/window_probe_win32.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::TextOf;
+
+constexpr std::size_t kMegabyte = 1 << 20;
+
+struct BigValue {
+  const wchar_t* name;
+  std::wstring value;
+};
+
+// Every value a megabyte or so, `digit` making each generation differ.
+std::vector<BigValue> BigValues(wchar_t digit) {
+  const std::wstring run(kMegabyte, digit);
+  std::wstring orders = L"2147483647";
+  while (orders.size() < kMegabyte) orders += L"!10000" + std::wstring(1, digit) + L"!buy!0.1!1.1";
+  return {
+      {L"bid_ask", L"EURUSD!1.1!1.2!" + run},
+      {L"lock", run + L"!" + run + L"!" + run},
+      {L"profit", run},
+      {L"macd_uroven", run},
+      {L"macd_napravl", L"-" + run},
+      {L"r_ord", orders},
+      // Usable lots first, so that the design has no reason to rewrite it.
+      {L"profil2", L"0.1!0.3!1!2!35!100!" + std::wstring(100000 - 19, digit)},
+  };
+}
+
+void Publish(const std::wstring& key, const std::vector<BigValue>& values) {
+  for (const auto& [name, value] : values)
+    testing_support::WriteRaw(key, name, REG_SZ, value.c_str(), static_cast<DWORD>((value.size() + 1) * 2));
+}
+
+// A stand-in terminal window of this test's own, in front, so that the panel
+// takes `key` as its terminal's.
+class TerminalWindow {
+ public:
+  explicit TerminalWindow(const std::wstring& key) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"MetaQuotes::MetaTrader::4.00";
+    RegisterClassExW(&windowClass);
+    window_ = CreateWindowExW(0, windowClass.lpszClassName, (key + L": Demo").c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                              400, 100, 600, 400, nullptr, nullptr, windowClass.hInstance, nullptr);
+    SetForegroundWindow(window_);
+  }
+  ~TerminalWindow() { DestroyWindow(window_); }
+  TerminalWindow(const TerminalWindow&) = delete;
+  TerminalWindow& operator=(const TerminalWindow&) = delete;
+
+ private:
+  HWND window_ = nullptr;
+};
+
+TEST(BigValues, NeverStallThePanelOnTheFirstReadOrLaterAndStayAsStored) {
+  testing_support::ThrowawayKey key(L"big");
+  const auto first = BigValues(L'7'), later = BigValues(L'3');
+  Publish(key.path(), first);
+  testing_support::RunningPanel panel;
+  ASSERT_TRUE(panel.Window()) << "orderpanel.exe showed no window";
+  TerminalWindow terminal(key.path());  // in front only after the panel came up
+  testing_support::Pinger pinger(panel.Window());
+
+  // The title shows the spread, cut to what a window can sensibly show.
+  const auto titleOf = [&](wchar_t digit) {
+    return testing_support::PumpUntil([&] {
+      const std::wstring title = TextOf(panel.Window());
+      return title.size() > 3 && title.size() <= 300 && title.substr(0, 3) == std::wstring(L" (") + digit;
+    }, 10s);
+  };
+  EXPECT_TRUE(titleOf(L'7')) << TextOf(panel.Window()).size() << " characters of title";
+  // The orders menu built from the megabyte of orders opens and closes.
+  const HWND closeButton = testing_support::ChildrenOf(GetWindow(panel.Window(), GW_CHILD)).at(6);
+  PostMessageW(closeButton, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(closeButton), MAKELPARAM(500, 500));
+  testing_support::PumpUntil([] { return false; }, 1500ms);
+  PostMessageW(closeButton, WM_KEYDOWN, VK_ESCAPE, 0);
+
+  Publish(key.path(), later);
+  EXPECT_TRUE(titleOf(L'3'));
+  testing_support::PumpUntil([] { return false; }, 1500ms);  // an order-list read and tracking ticks more
+
+  EXPECT_EQ(pinger.missed(), 0) << "WM_NULL unanswered within a second; longest wait "
+                                << pinger.longestMicroseconds() / 1000 << " ms";
+  EXPECT_GT(pinger.pings(), 0);  // it really asked alongside
+  std::printf("%d pings, longest wait %lld ms\n", pinger.pings(), pinger.longestMicroseconds() / 1000);
+  for (const auto& [name, value] : later) {
+    const auto stored = testing_support::ReadRawText(key.path(), name);
+    ASSERT_TRUE(stored) << std::string(name, name + wcslen(name));
+    EXPECT_TRUE(*stored == std::u16string(value.begin(), value.end())) << std::string(name, name + wcslen(name));
+  }
+}
+
+}  // namespace
