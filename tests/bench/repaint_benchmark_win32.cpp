@@ -11,6 +11,7 @@
 #include <string>
 
 #include "tests/support/running_panel_win32.h"
+#include "tests/support/stand_in_terminal_win32.h"
 #include "tests/support/window_probe_win32.h"
 #include "toolkit/win32/repaint_counter_win32.h"
 
@@ -19,35 +20,12 @@ namespace {
 constexpr wchar_t kTerminalKey[] = L"RepaintBenchmark";
 constexpr auto kMeasured = std::chrono::seconds(5);
 
-void Publish(const wchar_t* name, const std::wstring& value) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, kTerminalKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)) return;
-  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-}
-
-void PublishStatus(const std::wstring& lock) {
-  Publish(L"bid_ask", L"EURUSD!1.10000!1.10020!2!");
-  Publish(L"lock", lock);
-  Publish(L"profit", L"12.5");
-  Publish(L"macd_uroven", L"40");
-  Publish(L"macd_napravl", L"1");
-}
-
-// A stand-in for the terminal's main window, so that the panel takes its key.
-HWND CreateTerminalWindow() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"MetaQuotes::MetaTrader::4.00";
-  RegisterClassExW(&windowClass);
-  const std::wstring title = std::wstring(kTerminalKey) + L": Demo";
-  const HWND window = CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                      400, 100, 600, 400, nullptr, nullptr, windowClass.hInstance, nullptr);
-  SetForegroundWindow(window);
-  return window;
+void PublishStatus(const testing_support::StandInTerminal& terminal, const std::wstring& lock) {
+  terminal.Publish(L"bid_ask", L"EURUSD!1.10000!1.10020!2!");
+  terminal.Publish(L"lock", lock);
+  terminal.Publish(L"profit", L"12.5");
+  terminal.Publish(L"macd_uroven", L"40");
+  terminal.Publish(L"macd_napravl", L"1");
 }
 
 unsigned long RepaintsOf(HWND panel) {
@@ -84,32 +62,27 @@ double WarmStartToFirstPaintMilliseconds() {
 }
 
 int wmain() {
-  PublishStatus(L"0.3!0.1!0.2!");
   std::printf("start-up to first paint, warm: %.0f ms (target at most 300)\n", WarmStartToFirstPaintMilliseconds());
   testing_support::RunningPanel panel;
   if (!panel.Window()) {
     std::printf("orderpanel.exe showed no window\n");
     return 1;
   }
-  const HWND terminal = CreateTerminalWindow();
+  const testing_support::StandInTerminal terminal(kTerminalKey, 400, 100);
+  PublishStatus(terminal, L"0.3!0.1!0.2!");
   const bool showing = testing_support::PumpUntil(
       [&] { return testing_support::TextOf(panel.Window()) == L" (2) 12.5"; }, std::chrono::seconds(10));
   if (!showing) {
     std::printf("the panel never showed the published status (title \"%ls\")\n",
                 testing_support::TextOf(panel.Window()).c_str());
-    DestroyWindow(terminal);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kTerminalKey);
     return 1;
   }
   testing_support::PumpUntil([] { return false; }, std::chrono::milliseconds(500));
 
   const double steady = RepaintsPerSecond(panel.Window(), [](int) {});
   const double changing = RepaintsPerSecond(
-      panel.Window(), [](int step) { PublishStatus(step % 2 ? L"0.3!0.1!0.2!" : L"0.4!0.1!0.3!"); });
+      panel.Window(), [&](int step) { PublishStatus(terminal, step % 2 ? L"0.3!0.1!0.2!" : L"0.4!0.1!0.3!"); });
   std::printf("repaints per second, status unchanged:        %.2f (target 0)\n", steady);
   std::printf("repaints per second, amounts change each 50 ms: %.2f (for contrast)\n", changing);
-
-  DestroyWindow(terminal);
-  RegDeleteTreeW(HKEY_CURRENT_USER, kTerminalKey);
   return 0;
 }

@@ -13,6 +13,7 @@
 #include "tests/support/panel_health_win32.h"
 #include "tests/support/raw_registry_win32.h"
 #include "tests/support/running_panel_win32.h"
+#include "tests/support/stand_in_terminal_win32.h"
 #include "tests/support/window_probe_win32.h"
 
 namespace {
@@ -49,36 +50,13 @@ void Publish(const std::wstring& key, const std::vector<BigValue>& values) {
     testing_support::WriteRaw(key, name, REG_SZ, value.c_str(), static_cast<DWORD>((value.size() + 1) * 2));
 }
 
-// A stand-in terminal window of this test's own, in front, so that the panel
-// takes `key` as its terminal's.
-class TerminalWindow {
- public:
-  explicit TerminalWindow(const std::wstring& key) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"MetaQuotes::MetaTrader::4.00";
-    RegisterClassExW(&windowClass);
-    window_ = CreateWindowExW(0, windowClass.lpszClassName, (key + L": Demo").c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              400, 100, 600, 400, nullptr, nullptr, windowClass.hInstance, nullptr);
-    SetForegroundWindow(window_);
-  }
-  ~TerminalWindow() { DestroyWindow(window_); }
-  TerminalWindow(const TerminalWindow&) = delete;
-  TerminalWindow& operator=(const TerminalWindow&) = delete;
-
- private:
-  HWND window_ = nullptr;
-};
-
 TEST(BigValues, NeverStallThePanelOnTheFirstReadOrLaterAndStayAsStored) {
   testing_support::ThrowawayKey key(L"big");
   const auto first = BigValues(L'7'), later = BigValues(L'3');
   Publish(key.path(), first);
   testing_support::RunningPanel panel;
   ASSERT_TRUE(panel.Window()) << "orderpanel.exe showed no window";
-  TerminalWindow terminal(key.path());  // in front only after the panel came up
+  testing_support::StandInTerminal terminal(key.path(), 400, 100);  // in front only after the panel came up
   testing_support::Pinger pinger(panel.Window());
 
   // The title shows the spread, cut to what a window can sensibly show.
