@@ -52,15 +52,7 @@ class RunningPanel {
   }
 
  private:
-  HWND FindOwnWindow() const {
-    for (HWND window = FindWindowExW(nullptr, nullptr, toolkit::win32::kFormWindowClass, nullptr); window;
-         window = FindWindowExW(nullptr, window, toolkit::win32::kFormWindowClass, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(window, &owner);
-      if (owner == process_.dwProcessId) return window;
-    }
-    return nullptr;
-  }
+  HWND FindOwnWindow() const { return WindowOfProcess(toolkit::win32::kFormWindowClass, process_.dwProcessId); }
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;

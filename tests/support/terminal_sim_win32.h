@@ -11,6 +11,7 @@
 
 #include "core/registry_store_win32.h"
 #include "core/win32_text.h"
+#include "tests/support/window_probe_win32.h"
 #include "tests/support/raw_registry_win32.h"
 #include "tracking/tracking_tick.h"
 
@@ -96,14 +97,7 @@ class Simulator {
 
  private:
   HWND FindOwnWindow() const {
-    const std::wstring windowClass = core::ToWide(tracking::kTerminalClass);
-    for (HWND window = FindWindowExW(nullptr, nullptr, windowClass.c_str(), nullptr); window;
-         window = FindWindowExW(nullptr, window, windowClass.c_str(), nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(window, &owner);
-      if (owner == process_.dwProcessId) return window;
-    }
-    return nullptr;
+    return WindowOfProcess(core::ToWide(tracking::kTerminalClass).c_str(), process_.dwProcessId);
   }
 
   PROCESS_INFORMATION process_{};

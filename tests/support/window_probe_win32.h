@@ -49,6 +49,17 @@ inline SIZE ClientSizeOf(HWND window) {
 }
 
 // Direct children, top of the z-order first.
+// The top-level window of class `windowClass` that belongs to `process`.
+inline HWND WindowOfProcess(const wchar_t* windowClass, DWORD process) {
+  for (HWND window = FindWindowExW(nullptr, nullptr, windowClass, nullptr); window;
+       window = FindWindowExW(nullptr, window, windowClass, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process) return window;
+  }
+  return nullptr;
+}
+
 inline std::vector<HWND> ChildrenOf(HWND window) {
   std::vector<HWND> children;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
