@@ -5,6 +5,10 @@
 namespace core {
 
 std::u16string parser(char16_t delimiter, std::u16string_view text, std::int32_t count) {
+  return std::u16string(FieldOf(delimiter, text, count));
+}
+
+std::u16string_view FieldOf(char16_t delimiter, std::u16string_view text, std::int32_t count) {
   if (text.empty() || count <= 0) return {};
   // Walk straight to the wanted field; once the fields run out every later
   // field is empty, so an enormous count costs no more than the text's length.
@@ -16,7 +20,7 @@ std::u16string parser(char16_t delimiter, std::u16string_view text, std::int32_t
   }
   if (start >= text.size()) return {};
   const std::size_t end = text.find(delimiter, start);
-  return std::u16string(text.substr(start, end == std::u16string_view::npos ? text.npos : end - start));
+  return text.substr(start, end == std::u16string_view::npos ? text.npos : end - start);
 }
 
 std::u16string FloatValue(std::u16string_view data) {

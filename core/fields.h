@@ -12,6 +12,10 @@ namespace core {
 // is empty text.
 std::u16string parser(char16_t delimiter, std::u16string_view text, std::int32_t count);
 
+// The same field as a view into `text`, for readers that need only its start
+// or its value.
+std::u16string_view FieldOf(char16_t delimiter, std::u16string_view text, std::int32_t count);
+
 // `data` with every character other than '0'..'9' and '.' removed.
 std::u16string FloatValue(std::u16string_view data);
 

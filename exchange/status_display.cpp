@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/display_text.h"
 #include "core/fields.h"
 #include "core/numbers.h"
 
@@ -24,21 +25,25 @@ std::uint32_t Intensity(std::int64_t fivefold) {
 
 CloseCaptions CloseCaptionsFrom(std::u16string_view lock, bool separateAmounts) {
   if (separateAmounts)
-    return {Magnitude(AmountOf(core::parser(u'!', lock, 1))), Magnitude(AmountOf(core::parser(u'!', lock, 2)))};
-  const std::u16string net = core::parser(u'!', lock, 3);
+    return {Magnitude(AmountOf(core::FieldOf(u'!', lock, 1))), Magnitude(AmountOf(core::FieldOf(u'!', lock, 2)))};
+  const std::u16string_view net = core::FieldOf(u'!', lock, 3);
   const double amount = AmountOf(net);
-  if (amount > 0) return {u"0", net};  // shown as it stands, not reformatted
+  if (amount > 0) return {u"0", core::ShownText(net)};  // shown as it stands, not reformatted
   if (amount < 0) return {Magnitude(amount), u"0"};
   return {u"0", u"0"};
 }
 
 std::u16string TitleFrom(std::u16string_view bidAsk, std::u16string_view profit, TitleParts parts) {
   std::u16string title;
-  if (parts.bid) title += core::parser(u'!', bidAsk, 2);
-  if (parts.spread) title.append(u" (").append(core::parser(u'!', bidAsk, 4)).append(u")");
-  if (parts.ask) title.append(u" ").append(core::parser(u'!', bidAsk, 3));
-  if (parts.profit) title.append(u" ").append(profit);
-  return title;
+  // Only the start of a long title can be shown: no part is copied past it.
+  const auto add = [&title](std::u16string_view part) {
+    title.append(part.substr(0, core::kMaxShownChars + 1 - std::min(title.size(), core::kMaxShownChars + 1)));
+  };
+  if (parts.bid) add(core::FieldOf(u'!', bidAsk, 2));
+  if (parts.spread) add(u" ("), add(core::FieldOf(u'!', bidAsk, 4)), add(u")");
+  if (parts.ask) add(u" "), add(core::FieldOf(u'!', bidAsk, 3));
+  if (parts.profit) add(u" "), add(profit);
+  return core::ShownText(title);
 }
 
 BarColors BarColorsFrom(std::u16string_view level, std::u16string_view direction) {

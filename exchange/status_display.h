@@ -18,6 +18,7 @@ struct CloseCaptions {
 
 // `separateAmounts`: each button shows its own field (1 and 2) as an absolute
 // value; otherwise the signed net amount (field 3) goes to one of them.
+// Captions and title come cut to what a control shows (core/display_text.h).
 CloseCaptions CloseCaptionsFrom(std::u16string_view lock, bool separateAmounts);
 
 struct TitleParts {

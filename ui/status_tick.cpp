@@ -1,5 +1,4 @@
 // The market status, read from the expert every 50 ms.
-#include "core/display_text.h"
 #include "exchange/status_display.h"
 #include "ui/form1.h"
 
@@ -8,15 +7,15 @@ void TForm1::Timer2Timer() {
   const std::u16string bidAsk = ReadIniReg(TerminalKey, u"bid_ask");
   const std::u16string lock = ReadIniReg(TerminalKey, u"lock");
   const exchange::CloseCaptions amounts = exchange::CloseCaptionsFrom(lock, CheckBox8.Checked());
-  AdvGlassButton10.SetCaption(core::ShownText(amounts.buy));
-  AdvGlassButton5.SetCaption(core::ShownText(amounts.sell));
+  AdvGlassButton10.SetCaption(amounts.buy);
+  AdvGlassButton5.SetCaption(amounts.sell);
 
   const std::u16string profit = ReadIniReg(TerminalKey, u"profit");
-  SetCaption(core::ShownText(exchange::TitleFrom(bidAsk, profit,
+  SetCaption(exchange::TitleFrom(bidAsk, profit,
                                  {.bid = CheckBox4.Checked(),
                                   .spread = CheckBox5.Checked(),
                                   .ask = CheckBox6.Checked(),
-                                  .profit = CheckBox7.Checked()})));
+                                  .profit = CheckBox7.Checked()}));
 
   const std::u16string level = ReadIniReg(TerminalKey, u"macd_uroven");
   const std::u16string direction = ReadIniReg(TerminalKey, u"macd_napravl");

@@ -52,6 +52,30 @@ TEST(Title, JoinsTheChosenPartsWithTheirSeparators) {
   EXPECT_EQ(exchange::TitleFrom(bidAsk, u"a!b", P{.profit = true}), u" a!b");  // profit is not split
 }
 
+// Long parts come cut to what the title bar shows, wherever the bound falls,
+// and never between the halves of a surrogate pair.
+TEST(Title, ComesCutToTheShownBound) {
+  using P = exchange::TitleParts;
+  const P all{true, true, true, true};
+  const std::u16string pair = u"\U0001F600";
+  struct Case {
+    std::u16string bidAsk, profit, expected;
+  };
+  const std::u16string x300(300, u'x');
+  const Case cases[] = {
+      {u"s!" + x300 + u"!a!1", u"5", x300.substr(0, 255)},                           // in the first part
+      {u"s!1!a!" + x300, u"5", u"1 (" + x300.substr(0, 252)},                         // in the spread
+      {u"s!1!a!2", x300, u"1 (2) a " + x300.substr(0, 247)},                          // in the profit
+      {u"s!" + std::u16string(254, u'y') + pair + u"!a!1", u"", std::u16string(254, u'y')},  // pair kept whole
+      {u"s!" + std::u16string(253, u'y') + pair + u"!a!1", u"", std::u16string(253, u'y') + pair},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.bidAsk.size()));
+    EXPECT_EQ(exchange::TitleFrom(c.bidAsk, c.profit, all), c.expected);
+  }
+  EXPECT_EQ(exchange::CloseCaptionsFrom(u"0!0!1" + std::u16string(300, u'0'), false).sell, u"1" + std::u16string(254, u'0'));
+}
+
 TEST(BarColors, LevelIntensityAndDirectionSign) {
   struct Case {
     std::u16string level;
