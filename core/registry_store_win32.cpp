@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
+#include <optional>
 
 #include "core/unique_handle.h"
 #include "core/win32_text.h"
@@ -32,11 +32,14 @@ unique_hkey OpenKey(std::u16string_view section) {
   return key;
 }
 
-// The data as text up to its first null; the size is in bytes and the data
-// need not be terminated.
-std::u16string TextOf(const std::vector<wchar_t>& data, DWORD bytes) {
-  const auto end = data.begin() + std::min<std::size_t>(bytes / sizeof(wchar_t), data.size());
-  return FromWide(std::wstring_view(data.data(), std::find(data.begin(), end, L'\0') - data.begin()));
+bool Readable(DWORD bytes) { return bytes <= kMaxValueBytes; }
+
+// The size of the value's data in bytes, without reading it; nullopt when
+// there is no such value.
+std::optional<DWORD> DataBytes(HKEY key, const std::wstring& valueName, DWORD* type) {
+  DWORD bytes = 0;
+  if (RegQueryValueExW(key, valueName.c_str(), nullptr, type, nullptr, &bytes) != ERROR_SUCCESS) return std::nullopt;
+  return bytes;
 }
 
 }  // namespace
@@ -46,24 +49,35 @@ std::u16string RegistryStore::ReadIniReg(std::u16string_view section, std::u16st
   if (!key) return {};
   const std::wstring valueName = ToWide(name);
   DWORD type = 0;
-  DWORD bytes = 0;
-  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS || bytes == 0)
-    return {};
+  std::optional<DWORD> bytes = DataBytes(key.get(), valueName, &type);
+  if (!bytes || *bytes == 0) return {};
   // Another program may grow the value between the size query and the read;
   // a few tries with the size it reports then settle it.
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    std::vector<wchar_t> data(bytes / sizeof(wchar_t) + 1, L'\0');
-    DWORD got = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+  for (int attempt = 0; attempt < 4 && Readable(*bytes); ++attempt) {
+    // Read straight into the text: the data need not be terminated, and the
+    // text ends at its first null.
+    std::u16string text(*bytes / sizeof(char16_t) + 1, u'\0');
+    DWORD got = static_cast<DWORD>(text.size() * sizeof(char16_t));
     const LONG status =
-        RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &got);
+        RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &got);
     if (status == ERROR_MORE_DATA) {
       bytes = got;
       continue;
     }
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
-    return TextOf(data, got);
+    text.resize(std::min<std::size_t>(got / sizeof(char16_t), text.size()));
+    text.resize(std::find(text.begin(), text.end(), u'\0') - text.begin());
+    return text;
   }
   return {};
+}
+
+bool RegistryStore::TooLongToRead(std::u16string_view section, std::u16string_view name) {
+  const unique_hkey key = OpenKey(section);
+  if (!key) return false;
+  DWORD type = 0;
+  const std::optional<DWORD> bytes = DataBytes(key.get(), ToWide(name), &type);
+  return bytes && !Readable(*bytes);
 }
 
 void RegistryStore::WriteIniReg(std::u16string_view section, std::u16string_view name, std::u16string_view value) {

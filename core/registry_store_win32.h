@@ -10,6 +10,7 @@ class RegistryStore final : public IniStore {
  public:
   std::u16string ReadIniReg(std::u16string_view section, std::u16string_view name) override;
   void WriteIniReg(std::u16string_view section, std::u16string_view name, std::u16string_view value) override;
+  bool TooLongToRead(std::u16string_view section, std::u16string_view name) override;
 };
 
 }  // namespace core

@@ -76,12 +76,18 @@ void TForm1::Writenastr() {
 void TForm1::readnastr() {
   // Lot 2 after its filter tells a usable profile from a missing one.
   const auto usable = [this](std::u16string_view profile) { return !FloatValue(ProfileField(profile, 2)).empty(); };
+  // A stored profile too long to read is no missing one: the fallbacks below
+  // would write over it, so it stays as stored and the lots shown stay too.
+  const auto tooLong = [this](std::u16string_view section, std::u16string_view name, std::u16string_view read) {
+    return read.empty() && platform_.store.TooLongToRead(section, name);
+  };
   if (!CheckBox13.Checked()) {
     const std::u16string own = ReadIniReg(TerminalKey, kTerminalProfile);
     if (usable(own)) {
       ApplyProfile(own);
       return;
     }
+    if (tooLong(TerminalKey, kTerminalProfile, own)) return;
     const std::u16string shared = ReadIniReg(kSettingsKey, kSharedProfile);
     if (usable(shared)) {
       ApplyProfile(shared);
@@ -98,6 +104,7 @@ void TForm1::readnastr() {
     ApplyProfile(shared);
     return;
   }
+  if (tooLong(kSettingsKey, kSharedProfile, shared)) return;
   ApplyProfile(kSharedDefaults);
   Writenastr();
 }

@@ -17,14 +17,15 @@ TEST(ShownText, CutsLongTextsButNeverASurrogatePair) {
   EXPECT_LE(cut.size(), core::kMaxShownChars);
 }
 
-// Megabyte values in every place the panel reads reach its controls cut, and
-// the stored values stay as they are unless the design writes them anyway.
+// The longest values the store reads, in every place the panel reads, reach
+// its controls cut, and the stored values stay as they are unless the design
+// writes them anyway.
 TEST(ShownText, HugeValuesReachTheControlsCut) {
   testing_support::FakePlatform fake;
   TForm1 form(fake.platform);
   form.FormCreate();
   form.TerminalKey = u"k";
-  const std::u16string huge(1 << 20, u'7');
+  const std::u16string huge(core::kMaxValueChars / 3 - 10, u'7');
   fake.store.values[{u"k", u"bid_ask"}] = u"s!" + huge + u"!" + huge + u"!" + huge;
   fake.store.values[{u"k", u"lock"}] = huge + u"!" + huge + u"!" + huge;
   fake.store.values[{u"k", u"profit"}] = huge;

@@ -204,6 +204,28 @@ TEST(Profiles, SharedModeFallsBackToDefaultsOnce) {
   EXPECT_EQ(s.fake.store.Get(u"k", u"profil2"), u"");
 }
 
+// A profile too long to read is no missing one: no fallback writes over it,
+// in either mode, and the lots shown stay.
+TEST(Profiles, OneTooLongToReadStaysAsStoredAndSoDoTheLotsShown) {
+  const std::u16string tooLong = u"5!5!5!5!5!5!" + std::u16string(core::kMaxValueChars, u'5');
+  for (const bool sharedMode : {false, true}) {
+    SCOPED_TRACE(sharedMode ? "shared" : "per terminal");
+    Started s;
+    s.form.TerminalKey = u"k";
+    s.form.Edit2.SetText(u"0.4");
+    const std::u16string shared = sharedMode ? tooLong : u"1!2!3!4!5!6!";
+    s.fake.store.values[{u"nastr", u"profil1"}] = shared;
+    s.fake.store.values[{u"k", u"profil2"}] = tooLong;
+    s.fake.store.writes = 0;
+    if (sharedMode) s.form.CheckBox13.SetChecked(true);
+    for (int tick = 0; tick < 3; ++tick) s.form.readnastr();
+    EXPECT_EQ(s.Edits(), u"0.1!0.4!1!2!35!100!");
+    EXPECT_TRUE(s.fake.store.Get(u"nastr", u"profil1") == shared);
+    EXPECT_TRUE(s.fake.store.Get(u"k", u"profil2") == tooLong);
+    EXPECT_EQ(s.fake.store.writes, 0);
+  }
+}
+
 TEST(Profiles, TwoTerminalsKeepTwoProfiles) {
   Started s;
   s.fake.store.values[{u"111", u"profil2"}] = u"1!1!1!1!11!11!";

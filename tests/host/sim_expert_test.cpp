@@ -123,7 +123,7 @@ TEST_F(SimulatedExpert, MarksACommandTakenByEmptyingIt) {
 }
 
 TEST_F(SimulatedExpert, ShowsOnlyTheStartOfAnEnormousCommand) {
-  store.WriteIniReg(kKey, u"prikaz", std::u16string(1 << 20, u'b'));
+  store.WriteIniReg(kKey, u"prikaz", std::u16string(core::kMaxValueChars, u'b'));
   const auto taken = expert.TakeCommand();
   ASSERT_TRUE(taken);
   EXPECT_LT(taken->command.size(), 200u);

@@ -19,6 +19,9 @@ class FailingStore final : public core::IniStore {
   void WriteIniReg(std::u16string_view section, std::u16string_view name, std::u16string_view value) override {
     if (!Fails()) inner.WriteIniReg(section, name, value);
   }
+  bool TooLongToRead(std::u16string_view section, std::u16string_view name) override {
+    return !Fails() && inner.TooLongToRead(section, name);
+  }
 
   MemoryStore inner;
 

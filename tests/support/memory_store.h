@@ -17,11 +17,15 @@ class MemoryStore final : public core::IniStore {
   std::u16string ReadIniReg(std::u16string_view section, std::u16string_view name) override {
     ++reads;
     const auto found = values.find(Key(section, name));
-    return found == values.end() ? std::u16string() : found->second;
+    return found == values.end() || !Readable(found->second) ? std::u16string() : found->second;
   }
   void WriteIniReg(std::u16string_view section, std::u16string_view name, std::u16string_view value) override {
     ++writes;
     values[Key(section, name)] = std::u16string(value);
+  }
+  bool TooLongToRead(std::u16string_view section, std::u16string_view name) override {
+    const auto found = values.find(Key(section, name));
+    return found != values.end() && !Readable(found->second);
   }
 
   bool Has(std::u16string_view section, std::u16string_view name) const {
@@ -44,6 +48,10 @@ class MemoryStore final : public core::IniStore {
   std::map<Key, std::u16string> values;
   int reads = 0;
   int writes = 0;
+
+ private:
+  // As the registry keeps it: the text and its terminating null.
+  static bool Readable(const std::u16string& text) { return (text.size() + 1) * 2 <= core::kMaxValueBytes; }
 };
 
 }  // namespace testing_support

@@ -33,11 +33,50 @@ TEST(RegistryStore, RoundTripsTextsWholeAndReplacesThem) {
   ThrowawayKey key(L"roundtrip");
   core::RegistryStore store;
   const std::u16string texts[] = {u"b!0.1!sn!bf!f!-35!-100$tpc$!999!stop!", u"Выкл. общий профиль", u"",
-                                  std::u16string(1 << 20, u'x'), u"short"};
+                                  std::u16string(core::kMaxValueChars, u'x'), u"short"};
   for (const auto& text : texts) {
     store.WriteIniReg(key.path16(), u"v", text);
     EXPECT_EQ(store.ReadIniReg(key.path16(), u"v"), text);
   }
+}
+
+// Past the bound a value reads as empty without being read, is told apart
+// from a missing one, and stays stored as it is.
+TEST(RegistryStore, ValuesTooLongToReadReadEmptyAndStayStored) {
+  ThrowawayKey key(L"toolong");
+  const std::wstring path = key.path();
+  struct Case {
+    const wchar_t* name;
+    DWORD type;
+    std::size_t bytes;
+    bool readable;
+  };
+  const Case cases[] = {
+      {L"atBound", REG_SZ, core::kMaxValueBytes, true},  // unterminated: one character more than kMaxValueChars
+      {L"pastBound", REG_SZ, core::kMaxValueBytes + 2, false},
+      {L"megabyte", REG_SZ, std::size_t{2} << 20, false},
+      {L"binary", REG_BINARY, std::size_t{2} << 20, false},
+  };
+  for (const Case& c : cases) {
+    // One character more than written: the registry adds a null to text whose
+    // next character is one, and these are to be stored unterminated.
+    const std::wstring text(c.bytes / 2 + 1, L'7');
+    testing_support::WriteRaw(path, c.name, c.type, text.data(), static_cast<DWORD>(c.bytes));
+  }
+  core::RegistryStore store;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+    const std::u16string name(c.name, c.name + wcslen(c.name));
+    EXPECT_EQ(store.ReadIniReg(key.path16(), name).size(), c.readable && c.type == REG_SZ ? c.bytes / 2 : 0u);
+    EXPECT_EQ(store.TooLongToRead(key.path16(), name), !c.readable);
+    const auto raw = testing_support::ReadRaw(path, c.name);
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(raw->data.size(), c.bytes);
+  }
+  store.WriteIniReg(key.path16(), u"short", u"1!2");
+  EXPECT_FALSE(store.TooLongToRead(key.path16(), u"short"));
+  EXPECT_FALSE(store.TooLongToRead(key.path16(), u"missing"));
+  EXPECT_FALSE(store.TooLongToRead(std::u16string(300, u'k'), u"x"));  // a key that can't be opened
 }
 
 TEST(RegistryStore, EmptySectionIsTheRootItself) {
