@@ -96,4 +96,12 @@ inline void Row(const char* what, const char* figure, const char* target) {
   std::printf("| %-58s | %-24s | %-30s |\n", what, figure, target);
 }
 
+// A measured thing against its floor: their ratio, then both per call.
+inline void RatioRow(const char* what, Pair result, const char* target) {
+  char figure[64];
+  std::snprintf(figure, sizeof figure, "%.2f (%.0f / %.0f us)", result.measured / result.floor, result.measured,
+                result.floor);
+  Row(what, figure, target);
+}
+
 }  // namespace bench

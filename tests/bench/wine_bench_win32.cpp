@@ -37,10 +37,7 @@ void StatusTick() {
   TForm1 form(platform);
   form.TerminalKey = std::u16string(kKey, kKey + wcslen(kKey));
   const auto result = bench::Compare([&] { form.Timer2Timer(); }, [] { bench::BareStatusReads(kKey); });
-  char figure[64];
-  std::snprintf(figure, sizeof figure, "%.2f (%.0f / %.0f us)", result.measured / result.floor, result.measured,
-                result.floor);
-  bench::Row("status tick / its five bare registry read cycles", figure, "at most 1.3");
+  bench::RatioRow("status tick / its five bare registry read cycles", result, "at most 1.3");
 }
 
 // The registry store, counting what the form asks of it.
@@ -89,8 +86,8 @@ void TrackingTick() {
   store.reads = store.writes = 0;
   form.Timer1Timer();
   const char* what = "tracking tick / its bare window calls and profile read";
-  char figure[64];
   if (!docked || store.reads != 1 || store.writes != 0) {
+    char figure[64];
     std::snprintf(figure, sizeof figure, "? (%s, %d reads, %d writes)", docked ? "docked" : "not docked", store.reads,
                   store.writes);
     bench::Row(what, figure, "at most 1.3");
@@ -98,9 +95,7 @@ void TrackingTick() {
   }
   const auto result = bench::Compare([&] { form.Timer1Timer(); },
                                      [&] { bench::BareTrackingCalls(window.Handle(), terminal.Key().c_str()); });
-  std::snprintf(figure, sizeof figure, "%.2f (%.0f / %.0f us)", result.measured / result.floor, result.measured,
-                result.floor);
-  bench::Row(what, figure, "at most 1.3");
+  bench::RatioRow(what, result, "at most 1.3");
 }
 
 }  // namespace
