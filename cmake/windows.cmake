@@ -80,17 +80,18 @@ target_sources(windows_tests PRIVATE sim/chart_view_win32.cpp)
 # The Windows tests start the simulator from beside themselves.
 add_dependencies(windows_tests terminal-sim)
 
-# Benchmarks under Wine: figures, not tests (./bench runs them).
-add_executable(wine_bench tests/bench/wine_bench_win32.cpp)
-target_include_directories(wine_bench PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_options(wine_bench PRIVATE ${WIN32_FLAGS})
-target_link_options(wine_bench PRIVATE -municode)
-target_link_libraries(wine_bench PRIVATE win32_platform)
-
-# Benchmarks print figures; they are run by hand, not by CTest.
-add_executable(repaint_benchmark tests/bench/repaint_benchmark_win32.cpp)
-target_include_directories(repaint_benchmark PRIVATE ${CMAKE_SOURCE_DIR})
-target_compile_options(repaint_benchmark PRIVATE ${WIN32_FLAGS})
-target_link_options(repaint_benchmark PRIVATE -municode)
-target_link_libraries(repaint_benchmark PRIVATE toolkit_win32 win32_platform)
-add_dependencies(repaint_benchmark orderpanel)
+# Benchmarks under Wine: figures, not tests; ./bench runs them, CTest doesn't.
+# Those that look at the real panel or a terminal start orderpanel.exe and
+# terminal-sim.exe from beside themselves.
+function(add_wine_benchmark name)
+  add_executable(${name} ${ARGN})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE ${WIN32_FLAGS})
+  target_link_options(${name} PRIVATE -municode)
+  target_link_libraries(${name} PRIVATE toolkit_win32 win32_platform)
+  add_dependencies(${name} orderpanel terminal-sim)
+endfunction()
+add_wine_benchmark(wine_bench tests/bench/wine_bench_win32.cpp)
+add_wine_benchmark(repaint_benchmark tests/bench/repaint_benchmark_win32.cpp)
+add_wine_benchmark(latency_benchmark tests/bench/latency_benchmark_win32.cpp)
+add_wine_benchmark(steady_cpu_benchmark tests/bench/steady_cpu_benchmark_win32.cpp)

@@ -18,7 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing_support::AccountOf;
 using testing_support::Exchange;
-using testing_support::PlaceOf;
 using testing_support::PumpUntil;
 using testing_support::RunningPanel;
 using testing_support::Simulator;
@@ -62,13 +61,7 @@ class PanelOnTerminal {
  public:
   HWND Window() const { return panel_.Window(); }
   HWND Panel1() const { return GetWindow(panel_.Window(), GW_CHILD); }
-  HWND ButtonAt(int left, int top) const {
-    for (HWND child : testing_support::ChildrenOf(Panel1())) {
-      const RECT place = PlaceOf(child);
-      if (place.left == left && place.top == top) return child;
-    }
-    return nullptr;
-  }
+  HWND ButtonAt(int left, int top) const { return panel_.ControlAt(left, top); }
   // The buy row's lot buttons and close button, then the sell row's.
   std::vector<std::wstring> Captions() const {
     std::vector<std::wstring> captions;
