@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -65,6 +66,15 @@ inline void BareRead(const wchar_t* key, const wchar_t* name) {
   RegQueryValueExW(opened, name, nullptr, &type, nullptr, &bytes);
   bytes = sizeof data;
   RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &bytes);
+  RegCloseKey(opened);
+}
+
+// One bare write cycle of a text value, as the panel stores a command.
+inline void BareWrite(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+  HKEY opened;
+  RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr);
+  RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(opened);
 }
 
