@@ -36,9 +36,9 @@ bool Readable(DWORD bytes) { return bytes <= kMaxValueBytes; }
 
 // The size of the value's data in bytes, without reading it; nullopt when
 // there is no such value.
-std::optional<DWORD> DataBytes(HKEY key, const std::wstring& valueName, DWORD* type) {
+std::optional<DWORD> DataBytes(HKEY key, const std::wstring& valueName) {
   DWORD bytes = 0;
-  if (RegQueryValueExW(key, valueName.c_str(), nullptr, type, nullptr, &bytes) != ERROR_SUCCESS) return std::nullopt;
+  if (RegQueryValueExW(key, valueName.c_str(), nullptr, nullptr, nullptr, &bytes) != ERROR_SUCCESS) return std::nullopt;
   return bytes;
 }
 
@@ -48,8 +48,7 @@ std::u16string RegistryStore::ReadIniReg(std::u16string_view section, std::u16st
   const unique_hkey key = OpenKey(section);
   if (!key) return {};
   const std::wstring valueName = ToWide(name);
-  DWORD type = 0;
-  std::optional<DWORD> bytes = DataBytes(key.get(), valueName, &type);
+  std::optional<DWORD> bytes = DataBytes(key.get(), valueName);
   if (!bytes || *bytes == 0) return {};
   // Another program may grow the value between the size query and the read;
   // a few tries with the size it reports then settle it.
@@ -58,6 +57,7 @@ std::u16string RegistryStore::ReadIniReg(std::u16string_view section, std::u16st
     // text ends at its first null.
     std::u16string text(*bytes / sizeof(char16_t) + 1, u'\0');
     DWORD got = static_cast<DWORD>(text.size() * sizeof(char16_t));
+    DWORD type = 0;
     const LONG status =
         RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &got);
     if (status == ERROR_MORE_DATA) {
@@ -75,8 +75,7 @@ std::u16string RegistryStore::ReadIniReg(std::u16string_view section, std::u16st
 bool RegistryStore::TooLongToRead(std::u16string_view section, std::u16string_view name) {
   const unique_hkey key = OpenKey(section);
   if (!key) return false;
-  DWORD type = 0;
-  const std::optional<DWORD> bytes = DataBytes(key.get(), ToWide(name), &type);
+  const std::optional<DWORD> bytes = DataBytes(key.get(), ToWide(name));
   return bytes && !Readable(*bytes);
 }
 

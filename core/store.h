@@ -13,8 +13,8 @@ namespace core {
 // null, in bytes (131,071 characters). The panel reads five status values
 // every 50 ms, and values of megabytes, read whole, would hold it up for most
 // of that (under Wine 5 to 25 ms a megabyte); no expert publishes such text and
-// no control could show it. A longer value reads as empty, like one of another type, and
-// stays stored as it is.
+// no control could show it. A longer value reads as empty, like one of another
+// type, and stays stored as it is.
 inline constexpr std::size_t kMaxValueBytes = 256 * 1024;
 
 // The longest text that can be read back.

@@ -69,6 +69,11 @@ inline void BareRead(const wchar_t* key, const wchar_t* name) {
   RegCloseKey(opened);
 }
 
+inline bool HasValue(HKEY key, const wchar_t* name) {
+  DWORD bytes = 0;
+  return RegQueryValueExW(key, name, nullptr, nullptr, nullptr, &bytes) == ERROR_SUCCESS;
+}
+
 // One bare write cycle of a text value, as the panel stores a command.
 inline void BareWrite(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
   HKEY opened;

@@ -34,11 +34,6 @@ class OpenKey {
   HKEY key_ = nullptr;
 };
 
-bool HasValue(HKEY key, const wchar_t* name) {
-  DWORD bytes = 0;
-  return RegQueryValueExW(key, name, nullptr, nullptr, nullptr, &bytes) == ERROR_SUCCESS;
-}
-
 void SetText(HKEY key, const wchar_t* name, const std::wstring& text) {
   RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
@@ -76,7 +71,7 @@ void ClickToCommandStored(const testing_support::RunningPanel& panel, const std:
     const double start = bench::NowMicroseconds();
     PostMessageW(buyLot1, BM_CLICK, 0, 0);
     WaitForSingleObject(stored, 5000);
-    if (!HasValue(exchange.get(), L"prikaz")) {
+    if (!bench::HasValue(exchange.get(), L"prikaz")) {
       bench::Row("click to `prikaz` stored, BM_CLICK from another process", "? (never stored)", "");
       CloseHandle(stored);
       return;

@@ -115,16 +115,11 @@ void ClickToCommandStored() {
   toolkit::win32::FormWindow window(form, {}, ui::CreateOrderImages);
   ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
   form.TerminalKey = std::u16string(kKey, kKey + wcslen(kKey));
-  HWND buyLot1 = nullptr;
-  for (HWND child : testing_support::ChildrenOf(GetWindow(window.Handle(), GW_CHILD))) {
-    const RECT place = testing_support::PlaceOf(child);
-    if (place.left == 8 && place.top == 0) buyLot1 = child;
-  }
+  const HWND buyLot1 = testing_support::ControlAt(window.Handle(), 8, 0);
   const auto readable = [] {
     HKEY key;
     RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key);
-    DWORD bytes = 0;
-    const bool found = RegQueryValueExW(key, L"prikaz", nullptr, nullptr, nullptr, &bytes) == ERROR_SUCCESS;
+    const bool found = bench::HasValue(key, L"prikaz");
     RegCloseKey(key);
     return found;
   };
@@ -139,10 +134,10 @@ void ClickToCommandStored() {
     return;
   }
   const std::wstring text(command->begin(), command->end());
-  const auto result = bench::Compare([&] { notice(), readable(); },
-                                     [&] { bench::BareWrite(kKey, L"prikaz", text), readable(); });
-  const auto press = bench::Compare([&] { SendMessageW(buyLot1, BM_CLICK, 0, 0), readable(); },
-                                    [&] { notice(), readable(); });
+  const auto result =
+      bench::Compare([&] { notice(), readable(); }, [&] { bench::BareWrite(kKey, L"prikaz", text), readable(); });
+  const auto press =
+      bench::Compare([&] { SendMessageW(buyLot1, BM_CLICK, 0, 0), readable(); }, [&] { notice(), readable(); });
   char figure[96];
   std::snprintf(figure, sizeof figure, "write cycle + %.0f us (%.0f / %.0f us; BM_CLICK %.0f us)",
                 result.measured - result.floor, result.measured, result.floor, press.measured);

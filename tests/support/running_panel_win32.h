@@ -41,14 +41,7 @@ class RunningPanel {
   HWND Window() const { return window_; }
   HANDLE Process() const { return process_.hProcess; }
 
-  // The control of the form's one panel whose design place is `left`, `top`.
-  HWND ControlAt(int left, int top) const {
-    for (HWND child : ChildrenOf(GetWindow(window_, GW_CHILD))) {
-      const RECT place = PlaceOf(child);
-      if (place.left == left && place.top == top) return child;
-    }
-    return nullptr;
-  }
+  HWND ControlAt(int left, int top) const { return testing_support::ControlAt(window_, left, top); }
 
   // Opens the form's context menu on `target` and chooses its `index`-th
   // item by keyboard: the menu's own loop takes the keys from the queue.

@@ -48,7 +48,6 @@ inline SIZE ClientSizeOf(HWND window) {
   return {client.right, client.bottom};
 }
 
-// Direct children, top of the z-order first.
 // The top-level window of class `windowClass` that belongs to `process`.
 inline HWND WindowOfProcess(const wchar_t* windowClass, DWORD process) {
   for (HWND window = FindWindowExW(nullptr, nullptr, windowClass, nullptr); window;
@@ -60,11 +59,21 @@ inline HWND WindowOfProcess(const wchar_t* windowClass, DWORD process) {
   return nullptr;
 }
 
+// Direct children, top of the z-order first.
 inline std::vector<HWND> ChildrenOf(HWND window) {
   std::vector<HWND> children;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     children.push_back(child);
   return children;
+}
+
+// The control of the form's one panel whose design place is `left`, `top`.
+inline HWND ControlAt(HWND form, int left, int top) {
+  for (HWND child : ChildrenOf(GetWindow(form, GW_CHILD))) {
+    const RECT place = PlaceOf(child);
+    if (place.left == left && place.top == top) return child;
+  }
+  return nullptr;
 }
 
 // Delivers this thread's messages until `done` holds or the time is up.
